@@ -1,0 +1,44 @@
+# The two commands of the README: `make run` builds and starts QOR, `make test` builds and runs
+# every test (also in a second build with AddressSanitizer and UndefinedBehaviorSanitizer).
+# `make` alone builds everything and runs nothing.
+
+BUILD      := build
+ASAN_BUILD := build-asan
+JOBS       ?= $(shell nproc)
+XVFB       := xvfb-run -a -s "-screen 0 1920x1080x24"
+CTEST      := ctest --output-on-failure --timeout 600 -j $(JOBS)
+
+.PHONY: all build run test test-build test-asan deps clean
+
+all: build
+
+deps:
+	@sh tools/install-deps.sh
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja
+
+build: $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: deps build
+	./$(BUILD)/qor
+
+test: deps test-build test-asan
+
+test-build: build
+	$(XVFB) $(CTEST) --test-dir $(BUILD)
+
+$(ASAN_BUILD)/build.ninja:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQOR_SANITIZE=ON \
+	      -DQOR_WERROR=ON -DQOR_BENCH=OFF
+
+test-asan: $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	$(XVFB) $(CTEST) --test-dir $(ASAN_BUILD)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)
