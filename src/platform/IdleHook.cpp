@@ -33,8 +33,10 @@ public:
     bool Installed() const { return static_cast<bool>(handler_); }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (waiting_ && watched != &timer_ && WakesHook(event->type())) {
+    // The filter sees each event before it is delivered, so the timer's own event has gone
+    // through before the pass it starts decides to wait: a waiting hook cannot wake itself.
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (waiting_ && WakesHook(event->type())) {
             waiting_ = false;
             timer_.start();
         }
