@@ -9,6 +9,7 @@
 #include <functional>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -44,6 +45,10 @@ struct RealCase {
     const char* text;
     std::optional<double> value; // none: not a number
 };
+
+void PrintTo(const RealCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const RealCase realCases[] = {
     {"WholeNumber", ',', "3", 3.0},
@@ -103,6 +108,10 @@ struct IntegerCase {
     std::optional<int> value;
 };
 
+void PrintTo(const IntegerCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 const IntegerCase integerCases[] = {
     {"ListItem", "10", 10},
     {"SurroundingBlanksIgnored", " 6\t", 6},
@@ -157,6 +166,10 @@ struct FixedCase {
 };
 
 const double inf = std::numeric_limits<double>::infinity();
+
+void PrintTo(const FixedCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const FixedCase fixedCases[] = {
     {"TwoDecimals", 4.5, 10, ',', "4,50"},
@@ -215,6 +228,10 @@ struct LocaleCase {
     const char* locale;
     char separator;
 };
+
+void PrintTo(const LocaleCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const LocaleCase localeCases[] = {
     {"Russian", "ru_RU", ','},         {"Ukrainian", "uk_UA", ','}, {"German", "de_DE", ','},
