@@ -24,8 +24,10 @@ Vec3 Radial(const Basis& basis, double angle) {
     return std::cos(angle) * basis.side + std::sin(angle) * basis.across;
 }
 
+// Round shapes start half a segment off their basis, so that no two round shapes meeting at
+// right angles (the arrow shafts at the origin) put corners on the same point.
 double SegmentAngle(int i, int segments) {
-    return 2 * std::numbers::pi * i / segments;
+    return 2 * std::numbers::pi * (i + 0.5) / segments;
 }
 
 // A flat disc facing along `normal`, fanned from its centre.
