@@ -281,10 +281,11 @@ struct BoardCase {
     Vec3 mustCoverLo, mustCoverHi;
 };
 
-// Mechanism 1's pivots sit near floor (0, -9.5) and B reaches 20 cm from pivot 1; mechanism 2's
-// pivots sit near wall (0, 1) and B reaches 20 cm upwards.
+// Mechanism 1's pivots sit near floor (0, -9.5) and B reaches 20 cm from pivot 1 sideways and
+// 10 cm towards the camera before it leaves the default view; mechanism 2's pivots sit near
+// wall (0, 1) and B reaches 20 cm upwards.
 const BoardCase boardCases[] = {
-    {"Floor", "ENV/floors.x", yAxis, xAxis, zAxis, {-20, 0, -29.5}, {20, 0, 0}},
+    {"Floor", "ENV/floors.x", yAxis, xAxis, zAxis, {-20, 0, -19}, {20, 0, 0}},
     {"Wall", "ENV/walls.x", -1.0 * zAxis, xAxis, yAxis, {-20, 0, 0}, {20, 21, 0}},
 };
 
@@ -312,6 +313,18 @@ TEST_P(Board, SurfaceIsItsFramePlaneWithTheSolidBehindIt) {
     EXPECT_GE(box.hi.x, c.mustCoverHi.x);
     EXPECT_GE(box.hi.y, c.mustCoverHi.y);
     EXPECT_GE(box.hi.z, c.mustCoverHi.z);
+}
+
+// The default view: the camera at scene (5, 10, -10) looks along (0, -0.8, 1), the floor frame's
+// origin is at scene (5.5, 0, 2), and the front clipping plane lies 0.1 ahead of the camera.
+TEST(Board, FloorStaysBehindTheDefaultFrontClippingPlane) {
+    const LoadedModel model = ReadModel(CommittedModelPath("ENV/floors.x"));
+    const Vec3 camera{5, 10, -10};
+    const Vec3 look = (1.0 / std::sqrt(0.64 + 1.0)) * Vec3{0, -0.8, 1};
+    for (const Vec3& p : PositionsOf(model)) {
+        const Vec3 scene{p.x + 5.5, p.y, p.z + 2.0};
+        EXPECT_GE(Dot(scene - camera, look), 0.1) << p.x << " " << p.y << " " << p.z;
+    }
 }
 
 TEST_P(Board, SurfaceCarriesTheGridTenCentimetresATileAlignedWithTheOrigin) {
