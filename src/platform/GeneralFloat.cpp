@@ -1,3 +1,4 @@
+// Rounding a single-precision value to 15 significant digits and writing it as the general format.
 #include "platform/GeneralFloat.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// Setting and reading keys of INI files: parsing lines, locating a key, replacing the file.
 #include "platform/IniFile.h"
 
 #include <QFile>
@@ -23,7 +24,6 @@ enum class LineKind {
 };
 
 struct Line {
-    qsizetype begin;   // first byte of the line
     qsizetype textEnd; // first byte of its line end
     qsizetype end;     // past its line end
     LineKind kind;
@@ -108,7 +108,6 @@ std::vector<Line> ParseLines(const QByteArray& content) {
     while (begin < content.size()) {
         const qsizetype newline = content.indexOf('\n', begin);
         Line line{};
-        line.begin = begin;
         line.end = newline < 0 ? content.size() : newline + 1;
         line.textEnd = newline < 0 ? content.size() : newline;
         if (newline >= 0 && line.textEnd > begin && content[line.textEnd - 1] == '\r')
