@@ -9,7 +9,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
+#include <QGraphicsDropShadowEffect>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -82,6 +84,35 @@ void UseDisplayLook(QWidget* widget) {
     palette.setColor(QPalette::Shadow, Qt::black);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+// Follows a control's enabled state with its halo.
+class HaloSwitch : public QObject {
+public:
+    HaloSwitch(QWidget* widget, QGraphicsEffect* halo) : QObject(widget), halo_(halo) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange) {
+            halo_->setEnabled(static_cast<QWidget*>(watched)->isEnabled());
+        }
+        return false;
+    }
+
+private:
+    QGraphicsEffect* halo_;
+};
+
+// Pure blue on the dark ground of a display is too dim to read: a soft light halo around the
+// text keeps its colour and makes it legible. A disabled control shows grey text, without halo.
+void AddHalo(QWidget* widget) {
+    auto* halo = new QGraphicsDropShadowEffect(widget);
+    halo->setColor(QColor(0xdd, 0xe6, 0xf5));
+    halo->setOffset(0, 0);
+    halo->setBlurRadius(7);
+    widget->setGraphicsEffect(halo);
+    halo->setEnabled(widget->isEnabled());
+    widget->installEventFilter(new HaloSwitch(widget, halo));
 }
 
 void SetBold(QWidget* widget, double scale = 1.0) {
@@ -306,8 +337,11 @@ QWidget* TMainForm::CreateLeftPanel() {
     rbHorizontal =
         CreateRadio(QStringLiteral("rbHorizontal"), QStringLiteral("горизонтальную"), {});
     SetTextColour(rbHorizontal, kLime);
+    SetBold(rbHorizontal);
     rbVertical = CreateRadio(QStringLiteral("rbVertical"), QStringLiteral("вертикальную"), {});
     SetTextColour(rbVertical, kBlue);
+    SetBold(rbVertical);
+    AddHalo(rbVertical);
     edGrad = new QLineEdit(QStringLiteral("0"));
     edGrad->setObjectName(QStringLiteral("edGrad"));
     edRad = new QLineEdit(QStringLiteral("0"));
@@ -368,6 +402,9 @@ QWidget* TMainForm::CreateRightPanel() {
         label->setAlignment(Qt::AlignCenter);
         SetBold(label, 1.4);
         SetTextColour(label, colour);
+        if (colour == kBlue) {
+            AddHalo(label);
+        }
         axesLayout->addWidget(label);
     }
 
