@@ -47,8 +47,7 @@ constexpr int kZoomIconSize = 22;
 
 // A read-out's text never grows past this sample, so the labels keep their width while the
 // numbers change.
-const QString kWidestAngle = QStringLiteral("-000,00");
-const QString kWidestCoordinate = QStringLiteral("-000,00");
+const QString kWidestReadout = QStringLiteral("-000,00");
 
 void SetTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -129,10 +128,10 @@ QLabel* CreateLabel(const QString& text, const QString& name = {}) {
 }
 
 // A right-aligned numeric read-out that starts at "0,00".
-QLabel* CreateReadout(const QString& name, const QString& widest) {
+QLabel* CreateReadout(const QString& name) {
     auto* label = CreateLabel(QStringLiteral("0,00"), name);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widest));
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(kWidestReadout));
     return label;
 }
 
@@ -411,12 +410,12 @@ QWidget* TMainForm::CreateRightPanel() {
     auto* laCoordinates = CreateLabel(QStringLiteral("Координаты :"), QStringLiteral("laCoord"));
     SetBold(laCoordinates);
 
-    lbxB = CreateReadout(QStringLiteral("lbxB"), kWidestCoordinate);
-    lbyB = CreateReadout(QStringLiteral("lbyB"), kWidestCoordinate);
-    lbzB = CreateReadout(QStringLiteral("lbzB"), kWidestCoordinate);
-    lbxB_2 = CreateReadout(QStringLiteral("lbxB_2"), kWidestCoordinate);
-    lbyB_2 = CreateReadout(QStringLiteral("lbyB_2"), kWidestCoordinate);
-    lbzB_2 = CreateReadout(QStringLiteral("lbzB_2"), kWidestCoordinate);
+    lbxB = CreateReadout(QStringLiteral("lbxB"));
+    lbyB = CreateReadout(QStringLiteral("lbyB"));
+    lbzB = CreateReadout(QStringLiteral("lbzB"));
+    lbxB_2 = CreateReadout(QStringLiteral("lbxB_2"));
+    lbyB_2 = CreateReadout(QStringLiteral("lbyB_2"));
+    lbzB_2 = CreateReadout(QStringLiteral("lbzB_2"));
     QGroupBox* mechanism1 =
         CreateReadoutGroup(QStringLiteral(" Мех. 1 : "), QStringLiteral("gbCoordinates1"),
                            {{QStringLiteral("xB :"), lbxB},
@@ -460,14 +459,14 @@ QWidget* TMainForm::CreateBottomPanel() {
     motion->addWidget(bbStepByStep);
     motion->addStretch();
 
-    lbFi = CreateReadout(QStringLiteral("lbFi"), kWidestAngle);
-    lbPsi = CreateReadout(QStringLiteral("lbPsi"), kWidestAngle);
-    lbKsi = CreateReadout(QStringLiteral("lbKsi"), kWidestAngle);
-    lbGamma = CreateReadout(QStringLiteral("lbGamma"), kWidestAngle);
-    lbFi_2 = CreateReadout(QStringLiteral("lbFi_2"), kWidestAngle);
-    lbPsi_2 = CreateReadout(QStringLiteral("lbPsi_2"), kWidestAngle);
-    lbKsi_2 = CreateReadout(QStringLiteral("lbKsi_2"), kWidestAngle);
-    lbGamma_2 = CreateReadout(QStringLiteral("lbGamma_2"), kWidestAngle);
+    lbFi = CreateReadout(QStringLiteral("lbFi"));
+    lbPsi = CreateReadout(QStringLiteral("lbPsi"));
+    lbKsi = CreateReadout(QStringLiteral("lbKsi"));
+    lbGamma = CreateReadout(QStringLiteral("lbGamma"));
+    lbFi_2 = CreateReadout(QStringLiteral("lbFi_2"));
+    lbPsi_2 = CreateReadout(QStringLiteral("lbPsi_2"));
+    lbKsi_2 = CreateReadout(QStringLiteral("lbKsi_2"));
+    lbGamma_2 = CreateReadout(QStringLiteral("lbGamma_2"));
     QGroupBox* angles1 =
         CreateReadoutGroup(QStringLiteral("Механизм 1 (гориз.):"), QStringLiteral("gbAngles1"),
                            {{QStringLiteral("Fi :"), lbFi},

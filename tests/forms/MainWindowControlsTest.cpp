@@ -299,6 +299,33 @@ TEST_F(MainWindow, RightClickOpensThePopupMenu) {
     popup->close();
 }
 
+class MainWindowLayout : public MainWindow, public testing::WithParamInterface<QSize> {};
+
+// At the screen sizes the program is used on, every control gets at least the room it needs to
+// show itself whole, and the centre keeps most of the window for the 3D view.
+TEST_P(MainWindowLayout, ShowsEveryControlWholeAndLeavesTheCentreToTheView) {
+    form.resize(GetParam());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.size() == GetParam(); }));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        if (widget->isVisible() && !widget->objectName().isEmpty() && !widget->isWindow()) {
+            const QSize needed = widget->minimumSizeHint();
+            EXPECT_GE(widget->width(), needed.width()) << widget->objectName().toStdString();
+            EXPECT_GE(widget->height(), needed.height()) << widget->objectName().toStdString();
+        }
+    }
+    const QWidget* view = Get<QWidget>("ViewHostArea");
+    EXPECT_GE(view->width(), GetParam().width() * 7 / 10);
+    EXPECT_GE(view->height(), GetParam().height() * 13 / 20);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, MainWindowLayout,
+                         testing::Values(QSize(1366, 768), QSize(1920, 1080)),
+                         [](const auto& info) {
+                             return std::to_string(info.param.width()) + "x" +
+                                    std::to_string(info.param.height());
+                         });
+
 TEST_F(MainWindow, HasTheProgramTitleAndIcon) {
     EXPECT_EQ(form.windowTitle(), "QOR");
     EXPECT_FALSE(form.windowIcon().isNull());
