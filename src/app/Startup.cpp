@@ -1,0 +1,33 @@
+#include "app/Startup.h"
+
+#include "forms/FrmConstrParamSet.h"
+#include "forms/FrmMain.h"
+#include "forms/Icons.h"
+#include "platform/MessageBox.h"
+#include "platform/Translation.h"
+
+#include <QApplication>
+
+#include <exception>
+
+namespace qor {
+
+int RunProgram() {
+    try {
+        LoadRussianTranslation();
+        QCoreApplication::setApplicationName(QStringLiteral("QOR"));
+        QApplication::setWindowIcon(ProgramIcon());
+        TMainForm form;
+        // Made once and kept with the window, so that it remembers the values last entered.
+        auto* params = new TConstructionParamForm(form.Mechanism1(), form.Mechanism2(),
+                                                  form.ParamsAccepted(), &form);
+        form.SetConstructionParamForm(params);
+        form.ShowMaximizedCentred();
+        QApplication::exec();
+    } catch (const std::exception& error) {
+        ShowException(error);
+    }
+    return 0;
+}
+
+} // namespace qor

@@ -1,0 +1,25 @@
+// TAboutForm: the about box. A fixed modal dialog with the program's picture, its title, its
+// version and an OK button; it has no title-bar buttons and closes with OK or Escape.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace qor {
+
+class TAboutForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TAboutForm(QWidget* parent = nullptr);
+
+private:
+    QLabel* imProgram = nullptr;
+    QLabel* laTitle = nullptr;
+    QLabel* laVersion = nullptr;
+    QPushButton* bbOK = nullptr;
+};
+
+} // namespace qor

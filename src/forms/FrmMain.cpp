@@ -1,0 +1,381 @@
+// The main window's life and commands: start and end, the hint handler, the view's place, the
+// run toggle, the single step, the link drives and the read-outs.
+#include "forms/FrmMain.h"
+
+#include "forms/FrmAbout.h"
+#include "forms/FrmConstrParamSet.h"
+#include "forms/FrmMainCaptions.h"
+#include "forms/FrmSetup.h"
+#include "forms/SelectComboItem.h"
+#include "kinematics/Angles.h"
+#include "kinematics/Stepping.h"
+#include "platform/IdleHook.h"
+#include "platform/MessageBox.h"
+#include "platform/NumberText.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+#include <stdexcept>
+
+namespace qor {
+namespace {
+
+double Degrees(double radians) {
+    return static_cast<double>(RadToDeg(radians));
+}
+
+// Unchecks both buttons of a pair that normally keeps one of them checked.
+void UncheckBoth(QRadioButton* plus, QRadioButton* minus) {
+    plus->setAutoExclusive(false);
+    minus->setAutoExclusive(false);
+    plus->setChecked(false);
+    minus->setChecked(false);
+    plus->setAutoExclusive(true);
+    minus->setAutoExclusive(true);
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+    mechanism1_.Plane = MechanismPlane::Horizontal;
+    mechanism2_.Plane = MechanismPlane::Vertical;
+    CreateControls();
+    ConnectHandlers();
+    showB1_ = [this](double xB, double yB, double zB) {
+        ShowCoordinate(lbxB, xB);
+        ShowCoordinate(lbyB, yB);
+        ShowCoordinate(lbzB, zB);
+    };
+    showB2_ = [this](double xB, double yB, double zB) {
+        ShowCoordinate(lbxB_2, xB);
+        ShowCoordinate(lbyB_2, yB);
+        ShowCoordinate(lbzB_2, zB);
+    };
+    FormCreate();
+}
+
+TMainForm::~TMainForm() {
+    FormDestroy();
+}
+
+void TMainForm::ConnectHandlers() {
+    const auto command = [this](auto handler) {
+        return [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); };
+    };
+    for (QToolButton* button : {sbNewProject, sbConstructionSetup}) {
+        connect(button, &QToolButton::clicked, this, command(&TMainForm::mnNewProjectClick));
+    }
+    for (QAction* action : {mnNewProject, pmnNewProject}) {
+        connect(action, &QAction::triggered, this, command(&TMainForm::mnNewProjectClick));
+    }
+    connect(sbSetup, &QToolButton::clicked, this, command(&TMainForm::sbSetupClick));
+    connect(mnSetup, &QAction::triggered, this, command(&TMainForm::sbSetupClick));
+    connect(sbAbout, &QToolButton::clicked, this, command(&TMainForm::sbAboutClick));
+    connect(mnAbout, &QAction::triggered, this, command(&TMainForm::sbAboutClick));
+    connect(sbExit, &QToolButton::clicked, this, command(&TMainForm::mnCloseClick));
+    connect(mnClose, &QAction::triggered, this, command(&TMainForm::mnCloseClick));
+
+    connect(bbRunWork, &QPushButton::clicked, this, command(&TMainForm::bbRunWorkClick));
+    connect(pmnRunWork, &QAction::triggered, this, command(&TMainForm::bbRunWorkClick));
+    connect(bbStepByStep, &QPushButton::clicked, this, command(&TMainForm::bbStepByStepClick));
+
+    // A check box acts on every change of its state, the program's own unchecking included.
+    connect(cb1, &QCheckBox::toggled, this, [this] { cb1Click(); });
+    connect(cb4, &QCheckBox::toggled, this, [this] { cb4Click(); });
+    connect(cb1_2, &QCheckBox::toggled, this, [this] { cb1_2Click(); });
+    connect(cb4_2, &QCheckBox::toggled, this, [this] { cb4_2Click(); });
+    connect(rbRotPlus1, &QRadioButton::clicked, this, [this] { rbRotPlus1Click(); });
+    connect(rbRotMinus1, &QRadioButton::clicked, this, [this] { rbRotMinus1Click(); });
+    connect(rbRotPlus4, &QRadioButton::clicked, this, [this] { rbRotPlus4Click(); });
+    connect(rbRotMinus4, &QRadioButton::clicked, this, [this] { rbRotMinus4Click(); });
+    connect(rbRotPlus1_2, &QRadioButton::clicked, this, [this] { rbRotPlus1_2Click(); });
+    connect(rbRotMinus1_2, &QRadioButton::clicked, this, [this] { rbRotMinus1_2Click(); });
+    connect(rbRotPlus4_2, &QRadioButton::clicked, this, [this] { rbRotPlus4_2Click(); });
+    connect(rbRotMinus4_2, &QRadioButton::clicked, this, [this] { rbRotMinus4_2Click(); });
+
+    connect(this, &QWidget::customContextMenuRequested, this, &TMainForm::ShowPopupMenu);
+}
+
+void TMainForm::FormCreate() {
+    QApplication::instance()->installEventFilter(this);
+    CreateView();
+}
+
+void TMainForm::FormDestroy() {
+    DestroyView();
+    QApplication::instance()->removeEventFilter(this);
+}
+
+void TMainForm::ShowMaximizedCentred() {
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        QRect restored(QPoint(0, 0), available.size() * 4 / 5);
+        restored.moveCenter(available.center());
+        setGeometry(restored);
+    }
+    showMaximized();
+    // Without a window manager nothing acts on the request to maximize, and the window fills
+    // the screen's free area itself. A window manager also frames the window, which tells the
+    // two cases apart.
+    QTimer::singleShot(0, this, [this] {
+        const QScreen* screen = this->screen();
+        if (screen != nullptr && isMaximized() && frameGeometry() == geometry()) {
+            setGeometry(screen->availableGeometry());
+        }
+    });
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        hint_ = static_cast<QStatusTipEvent*>(event)->tip();
+        ShowHintInStatusBar();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::ShowHintInStatusBar() {
+    statusBar()->showMessage(hint_);
+}
+
+void TMainForm::ShowPopupMenu(const QPoint& position) {
+    PopupMenu->popup(mapToGlobal(position));
+}
+
+void TMainForm::CreateView() {
+    ParamsAccepted_ = false;
+    auto* view = new QFrame(ViewHostArea);
+    view->setObjectName(QStringLiteral("ViewHost"));
+    view->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    view->setBackgroundRole(QPalette::Base);
+    view->setAutoFillBackground(true);
+    ViewHostArea->layout()->addWidget(view);
+    ViewHost = view;
+    SelectComboItem(ProjectionsCombo, kDefaultViewEntry);
+}
+
+void TMainForm::DestroyView() {
+    RemoveIdleHandler();
+    delete ViewHost;
+    ViewHost = nullptr;
+}
+
+void TMainForm::InstallIdlePass() {
+    InstallIdleHandler([this](bool& done) { IdlePass(done); });
+}
+
+void TMainForm::EnableControls(bool enabled) {
+    ProjectionsCombo->setEnabled(enabled);
+    bbRotateScene->setEnabled(enabled);
+    pmnRotateScene->setEnabled(enabled);
+    rbHorizontal->setEnabled(enabled);
+    rbVertical->setEnabled(enabled);
+    edGrad->setEnabled(enabled);
+    bbRotatePlane->setEnabled(enabled);
+    bbRunWork->setEnabled(enabled);
+    pmnRunWork->setEnabled(enabled);
+    bbStepByStep->setEnabled(enabled);
+    sbZoomIn->setEnabled(enabled);
+    sbZoomOut->setEnabled(enabled);
+    pmnZoomIn->setEnabled(enabled);
+    pmnZoomOut->setEnabled(enabled);
+    paHorizontal1->setEnabled(enabled);
+    paHorizontal4->setEnabled(enabled);
+    paVertical1->setEnabled(enabled);
+    paVertical4->setEnabled(enabled);
+}
+
+void TMainForm::ShowCoordinate(QLabel* label, double value) {
+    label->setText(RealToFixedText(value));
+}
+
+void TMainForm::ShowAngles() {
+    ShowCoordinate(lbFi, Degrees(mechanism1_.Fi));
+    ShowCoordinate(lbPsi, Degrees(mechanism1_.Psi));
+    ShowCoordinate(lbKsi, Degrees(mechanism1_.Ksi));
+    ShowCoordinate(lbGamma, Degrees(mechanism1_.Gamma));
+    ShowCoordinate(lbFi_2, Degrees(mechanism2_.Fi));
+    ShowCoordinate(lbPsi_2, Degrees(mechanism2_.Psi));
+    ShowCoordinate(lbKsi_2, Degrees(mechanism2_.Ksi));
+    ShowCoordinate(lbGamma_2, Degrees(mechanism2_.Gamma));
+}
+
+void TMainForm::IdlePass(bool& done) {
+    AdvanceRunning();
+    ShowAngles();
+    done = QApplication::activeWindow() != this;
+}
+
+void TMainForm::AdvanceRunning() {
+    if (mechanism1_.Running) {
+        AccumulateAngles(mechanism1_);
+        SolvePosition(mechanism1_, showB1_);
+    }
+    if (mechanism2_.Running) {
+        AccumulateAngles(mechanism2_);
+        SolvePosition(mechanism2_, showB2_);
+    }
+}
+
+void TMainForm::StepOnce() {
+    AdvanceRunning();
+    ShowAngles();
+}
+
+void TMainForm::NewConstruction() {
+    if (ConstructionParamForm_ == nullptr) {
+        throw std::logic_error("The main window has no parameter dialog");
+    }
+    DestroyView();
+    CreateView();
+    bbRunWork->setText(kRunWorkCaption);
+    for (QCheckBox* box : {cb1, cb4, cb1_2, cb4_2}) {
+        if (box->isChecked()) {
+            box->setChecked(false);
+        }
+    }
+    for (Mechanism* m : {&mechanism1_, &mechanism2_}) {
+        m->dFi = 0;
+        m->dGamma = 0;
+        m->Psi = 0.0;
+        m->Ksi = 0.0;
+    }
+    ConstructionParamForm_->exec();
+    for (Mechanism* m : {&mechanism1_, &mechanism2_}) {
+        m->dFi = 0;
+        m->dGamma = 0;
+    }
+    if (!ParamsAccepted_) {
+        ShowMessageBox(nullptr, QStringLiteral("Нужно задать параметры конструкций 1 и 2 !"),
+                       QStringLiteral("Ошибка !"), MsgIcon::Warning, MsgButtons::Ok);
+        // Without parameters there is no construction: nothing may step or turn what is gone.
+        EnableControls(false);
+        StopMechanism(mechanism1_);
+        StopMechanism(mechanism2_);
+        return;
+    }
+    StopMechanism(mechanism1_);
+    StopMechanism(mechanism2_);
+    EnableControls(true);
+    InstallIdlePass();
+}
+
+void TMainForm::mnNewProjectClick() {
+    NewConstruction();
+}
+
+void TMainForm::mnCloseClick() {
+    close();
+}
+
+void TMainForm::sbSetupClick() {
+    RemoveIdleHandler();
+    {
+        TSetupForm setup(this);
+        setup.exec();
+    }
+    InstallIdlePass();
+}
+
+void TMainForm::sbAboutClick() {
+    TAboutForm about(this);
+    about.exec();
+}
+
+void TMainForm::bbRunWorkClick() {
+    const bool start =
+        bbRunWork->text() == kRunWorkCaption && pmnRunWork->text() == kRunWorkCaption;
+    const QString caption = start ? kStopWorkCaption : kRunWorkCaption;
+    bbRunWork->setText(caption);
+    pmnRunWork->setText(caption);
+    mechanism1_.Running = start;
+    mechanism2_.Running = start;
+}
+
+void TMainForm::bbStepByStepClick() {
+    RemoveIdleHandler();
+    bbRunWork->setText(kRunWorkCaption);
+    mechanism1_.Running = true;
+    mechanism2_.Running = true;
+    StepOnce();
+    mechanism1_.Running = false;
+    mechanism2_.Running = false;
+    InstallIdlePass();
+}
+
+void TMainForm::LinkEnableChanged(const QCheckBox* box, QRadioButton* plus, QRadioButton* minus,
+                                  double& step) {
+    const bool ticked = box->isChecked();
+    plus->setEnabled(ticked);
+    minus->setEnabled(ticked);
+    if (!ticked) {
+        UncheckBoth(plus, minus);
+        step = static_cast<double>(DegToRad(0));
+    }
+}
+
+void TMainForm::cb1Click() {
+    LinkEnableChanged(cb1, rbRotPlus1, rbRotMinus1, mechanism1_.dFi);
+}
+
+void TMainForm::cb4Click() {
+    LinkEnableChanged(cb4, rbRotPlus4, rbRotMinus4, mechanism1_.dGamma);
+}
+
+void TMainForm::cb1_2Click() {
+    LinkEnableChanged(cb1_2, rbRotPlus1_2, rbRotMinus1_2, mechanism2_.dFi);
+}
+
+void TMainForm::cb4_2Click() {
+    LinkEnableChanged(cb4_2, rbRotPlus4_2, rbRotMinus4_2, mechanism2_.dGamma);
+}
+
+void TMainForm::rbRotPlus1Click() {
+    mechanism1_.dFi = mechanism1_.Velocity1;
+}
+
+void TMainForm::rbRotMinus1Click() {
+    mechanism1_.dFi = -mechanism1_.Velocity1;
+}
+
+void TMainForm::rbRotPlus4Click() {
+    mechanism1_.dGamma = mechanism1_.Velocity4;
+}
+
+void TMainForm::rbRotMinus4Click() {
+    mechanism1_.dGamma = -mechanism1_.Velocity4;
+}
+
+void TMainForm::rbRotPlus1_2Click() {
+    mechanism2_.dFi = mechanism2_.Velocity1;
+}
+
+void TMainForm::rbRotMinus1_2Click() {
+    mechanism2_.dFi = -mechanism2_.Velocity1;
+}
+
+void TMainForm::rbRotPlus4_2Click() {
+    mechanism2_.dGamma = mechanism2_.Velocity4;
+}
+
+void TMainForm::rbRotMinus4_2Click() {
+    mechanism2_.dGamma = -mechanism2_.Velocity4;
+}
+
+} // namespace qor

@@ -1,0 +1,212 @@
+// TMainForm: the program's one main window. It holds the two mechanism records, shows their
+// angles and point B, lets the user drive the links, run, stop and step both mechanisms, and
+// hosts the 3D view in its centre, between the tool bar, the side panels and the bottom panel.
+#pragma once
+
+#include "kinematics/Mechanism.h"
+#include "kinematics/Solver.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QEvent;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPoint;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+class QWidget;
+
+namespace qor {
+
+class TConstructionParamForm;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+    TMainForm(const TMainForm&) = delete;
+    TMainForm& operator=(const TMainForm&) = delete;
+
+    // The records and the flag that the parameter dialog fills.
+    Mechanism& Mechanism1() { return mechanism1_; }
+    Mechanism& Mechanism2() { return mechanism2_; }
+    bool& ParamsAccepted() { return ParamsAccepted_; }
+
+    // The parameter dialog, made once at start-up and reused by every new construction. The
+    // window does not own it.
+    void SetConstructionParamForm(TConstructionParamForm* form) { ConstructionParamForm_ = form; }
+
+    // Shows the window maximized; restored, it stands centred on its screen.
+    void ShowMaximizedCentred();
+
+    // Switches the view and motion controls that need a construction, all to one state.
+    void EnableControls(bool enabled);
+
+    // Writes the four angles of both mechanisms, in degrees, into their read-outs.
+    void ShowAngles();
+
+    // Writes a value into a read-out: fixed notation, two decimals, the current separator.
+    static void ShowCoordinate(QLabel* label, double value);
+
+    // The application's idle hook while a construction is shown: one step of every running
+    // mechanism, then the read-outs. Asks for the next pass at once while this window is active.
+    void IdlePass(bool& done);
+
+    // One step of each running mechanism, mechanism 1 first.
+    void AdvanceRunning();
+
+    // One step of every running mechanism and the read-outs, as one idle pass.
+    void StepOnce();
+
+    // Asks for the parameters of both mechanisms and, when they are accepted, starts afresh with
+    // them: both mechanisms stopped, no link driven, the controls enabled, the idle pass running.
+    void NewConstruction();
+
+protected:
+    // The application's hint handler: every status tip, from any window, reaches the status bar.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building the window (FrmMainControls.cpp).
+    void CreateControls();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreatePopupMenu();
+    QWidget* CreateLeftPanel();
+    QWidget* CreateRightPanel();
+    QWidget* CreateBottomPanel();
+    QWidget* CreateLinkPanel();
+    QFrame* CreateDrivePanel(const QString& name, QCheckBox*& box, const QString& boxName,
+                             QRadioButton*& plus, const QString& plusName, QRadioButton*& minus,
+                             const QString& minusName);
+    void ConnectHandlers();
+
+    void FormCreate();
+    void FormDestroy();
+    void CreateView();
+    void DestroyView();
+    void InstallIdlePass();
+    void ShowHintInStatusBar();
+    void ShowPopupMenu(const QPoint& position);
+
+    // Command handlers, named after their controls. Shared ones serve a button, a menu item
+    // and a pop-up item alike.
+    void mnNewProjectClick();
+    void mnCloseClick();
+    void sbSetupClick();
+    void sbAboutClick();
+    void bbRunWorkClick();
+    void bbStepByStepClick();
+    void cb1Click();
+    void cb4Click();
+    void cb1_2Click();
+    void cb4_2Click();
+    void rbRotPlus1Click();
+    void rbRotMinus1Click();
+    void rbRotPlus4Click();
+    void rbRotMinus4Click();
+    void rbRotPlus1_2Click();
+    void rbRotMinus1_2Click();
+    void rbRotPlus4_2Click();
+    void rbRotMinus4_2Click();
+
+    // A driven link's check box changed: ticked, its direction buttons may be chosen; cleared,
+    // they are disabled and unchecked and the link's step is 0.
+    static void LinkEnableChanged(const QCheckBox* box, QRadioButton* plus, QRadioButton* minus,
+                                  double& step);
+
+    Mechanism mechanism1_; // horizontal: lies on the floor
+    Mechanism mechanism2_; // vertical: stands in front of the wall
+    bool ParamsAccepted_ = false;
+    TConstructionParamForm* ConstructionParamForm_ = nullptr;
+    QString hint_;
+
+    // Where each mechanism's solver writes point B; made once, so that a step allocates nothing.
+    PointBReadout showB1_;
+    PointBReadout showB2_;
+
+    // The centre: ViewHostArea keeps its place in the layout, and CreateView puts the view
+    // inside it, DestroyView takes it out.
+    QWidget* ViewHostArea = nullptr;
+    QWidget* ViewHost = nullptr;
+
+    // Tool bar.
+    QToolButton* sbNewProject = nullptr;
+    QToolButton* sbSetup = nullptr;
+    QToolButton* sbAbout = nullptr;
+    QToolButton* sbExit = nullptr;
+    QToolButton* sbConstructionSetup = nullptr;
+
+    // Main menu.
+    QAction* mnNewProject = nullptr;
+    QAction* mnClose = nullptr;
+    QAction* mnSetup = nullptr;
+    QAction* mnHelp = nullptr;
+    QAction* mnAbout = nullptr;
+
+    // Pop-up menu.
+    QMenu* PopupMenu = nullptr;
+    QAction* pmnRunWork = nullptr;
+    QAction* pmnRotateScene = nullptr;
+    QAction* pmnZoomIn = nullptr;
+    QAction* pmnZoomOut = nullptr;
+    QAction* pmnNewProject = nullptr;
+
+    // Left panel: the view commands.
+    QComboBox* ProjectionsCombo = nullptr;
+    QPushButton* bbRotateScene = nullptr;
+    QToolButton* sbZoomIn = nullptr;
+    QToolButton* sbZoomOut = nullptr;
+    QRadioButton* rbHorizontal = nullptr;
+    QRadioButton* rbVertical = nullptr;
+    QLineEdit* edGrad = nullptr;
+    QLineEdit* edRad = nullptr;
+    QPushButton* bbRotatePlane = nullptr;
+
+    // Right panel: point B of both mechanisms.
+    QLabel* lbxB = nullptr;
+    QLabel* lbyB = nullptr;
+    QLabel* lbzB = nullptr;
+    QLabel* lbxB_2 = nullptr;
+    QLabel* lbyB_2 = nullptr;
+    QLabel* lbzB_2 = nullptr;
+
+    // Bottom panel: motion and the angle read-outs.
+    QPushButton* bbRunWork = nullptr;
+    QPushButton* bbStepByStep = nullptr;
+    QFrame* paHorizontal1 = nullptr;
+    QFrame* paHorizontal4 = nullptr;
+    QFrame* paVertical1 = nullptr;
+    QFrame* paVertical4 = nullptr;
+    QCheckBox* cb1 = nullptr;
+    QCheckBox* cb4 = nullptr;
+    QCheckBox* cb1_2 = nullptr;
+    QCheckBox* cb4_2 = nullptr;
+    QRadioButton* rbRotPlus1 = nullptr;
+    QRadioButton* rbRotMinus1 = nullptr;
+    QRadioButton* rbRotPlus4 = nullptr;
+    QRadioButton* rbRotMinus4 = nullptr;
+    QRadioButton* rbRotPlus1_2 = nullptr;
+    QRadioButton* rbRotMinus1_2 = nullptr;
+    QRadioButton* rbRotPlus4_2 = nullptr;
+    QRadioButton* rbRotMinus4_2 = nullptr;
+    QLabel* lbFi = nullptr;
+    QLabel* lbPsi = nullptr;
+    QLabel* lbKsi = nullptr;
+    QLabel* lbGamma = nullptr;
+    QLabel* lbFi_2 = nullptr;
+    QLabel* lbPsi_2 = nullptr;
+    QLabel* lbKsi_2 = nullptr;
+    QLabel* lbGamma_2 = nullptr;
+};
+
+} // namespace qor

@@ -1,0 +1,577 @@
+// The main window's controls: their names, captions, colours, hints and start states, and the
+// layout that holds them.
+#include "forms/FrmMain.h"
+
+#include "forms/FrmMainCaptions.h"
+#include "forms/Hint.h"
+#include "forms/Icons.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGraphicsDropShadowEffect>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+namespace qor {
+namespace {
+
+// The colours of the window's coloured texts: the axes models' lime, blue and red, and one
+// colour per mechanism for its coordinates.
+const QColor kLime(0x00, 0xff, 0x00);
+const QColor kBlue(0x00, 0x00, 0xff);
+const QColor kRed(0xff, 0x00, 0x00);
+const QColor kAqua(0x00, 0xff, 0xff);
+const QColor kYellow(0xff, 0xff, 0x00);
+
+constexpr int kToolIconSize = 24;
+constexpr int kZoomIconSize = 22;
+
+// A read-out's text never grows past this sample, so the labels keep their width while the
+// numbers change.
+const QString kWidestReadout = QStringLiteral("-000,00");
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, colour);
+        palette.setColor(group, QPalette::Text, colour);
+        palette.setColor(group, QPalette::ButtonText, colour);
+    }
+    widget->setPalette(palette);
+}
+
+// The look of a read-out display: light and coloured texts on a dark ground, where the pure
+// lime, aqua and yellow of the texts stay legible.
+void UseDisplayLook(QWidget* widget) {
+    const QColor ground(0x16, 0x1a, 0x1f);
+    const QColor field(0x2c, 0x33, 0x3c);
+    const QColor face(0x34, 0x3b, 0x45);
+    const QColor text(0xe4, 0xe8, 0xee);
+    const QColor dimmed(0x6a, 0x73, 0x7e);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ground);
+    palette.setColor(QPalette::Base, field);
+    palette.setColor(QPalette::Button, face);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Active, role, text);
+        palette.setColor(QPalette::Inactive, role, text);
+        palette.setColor(QPalette::Disabled, role, dimmed);
+    }
+    palette.setColor(QPalette::Light, face.lighter(130));
+    palette.setColor(QPalette::Midlight, face.lighter(115));
+    palette.setColor(QPalette::Mid, face.darker(120));
+    palette.setColor(QPalette::Dark, ground.darker(150));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Follows a control's enabled state with its halo.
+class HaloSwitch : public QObject {
+public:
+    HaloSwitch(QWidget* widget, QGraphicsEffect* halo) : QObject(widget), halo_(halo) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange) {
+            halo_->setEnabled(static_cast<QWidget*>(watched)->isEnabled());
+        }
+        return false;
+    }
+
+private:
+    QGraphicsEffect* halo_;
+};
+
+// Pure blue on the dark ground of a display is too dim to read: a soft light halo around the
+// text keeps its colour and makes it legible. A disabled control shows grey text, without halo.
+void AddHalo(QWidget* widget) {
+    auto* halo = new QGraphicsDropShadowEffect(widget);
+    halo->setColor(QColor(0xdd, 0xe6, 0xf5));
+    halo->setOffset(0, 0);
+    halo->setBlurRadius(7);
+    widget->setGraphicsEffect(halo);
+    halo->setEnabled(widget->isEnabled());
+    widget->installEventFilter(new HaloSwitch(widget, halo));
+}
+
+void SetBold(QWidget* widget, double scale = 1.0) {
+    QFont font = widget->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    widget->setFont(font);
+}
+
+QLabel* CreateLabel(const QString& text, const QString& name = {}) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    return label;
+}
+
+// A right-aligned numeric read-out that starts at "0,00".
+QLabel* CreateReadout(const QString& name) {
+    auto* label = CreateLabel(QStringLiteral("0,00"), name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(kWidestReadout));
+    return label;
+}
+
+QGroupBox* CreateReadoutGroup(const QString& title, const QString& name,
+                              const std::vector<std::pair<QString, QLabel*>>& rows) {
+    auto* group = new QGroupBox(title);
+    group->setObjectName(name);
+    UseDisplayLook(group);
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(2);
+    int row = 0;
+    for (const auto& [caption, value] : rows) {
+        grid->addWidget(CreateLabel(caption), row, 0);
+        grid->addWidget(value, row, 1);
+        ++row;
+    }
+    grid->setColumnStretch(1, 1);
+    group->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    return group;
+}
+
+QToolButton* CreateSpeedButton(const QString& name, const QIcon& icon, int iconSize,
+                               const QString& hint) {
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setIcon(icon);
+    button->setIconSize(QSize(iconSize, iconSize));
+    button->setAutoRaise(true);
+    SetHint(button, hint);
+    return button;
+}
+
+QPushButton* CreateButton(const QString& name, const QString& caption, const QString& hint = {}) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    SetHint(button, hint);
+    return button;
+}
+
+QAction* CreateAction(QObject* parent, const QString& name, const QString& caption,
+                      const QIcon& icon = {}) {
+    auto* action = new QAction(icon, caption, parent);
+    action->setObjectName(name);
+    return action;
+}
+
+QRadioButton* CreateRadio(const QString& name, const QString& caption, const QString& hint) {
+    auto* radio = new QRadioButton(caption);
+    radio->setObjectName(name);
+    SetHint(radio, hint);
+    return radio;
+}
+
+} // namespace
+
+void TMainForm::CreateControls() {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("QOR"));
+    setWindowIcon(ProgramIcon());
+
+    CreateMenus();
+    CreateToolBar();
+    CreatePopupMenu();
+
+    ViewHostArea = new QWidget;
+    ViewHostArea->setObjectName(QStringLiteral("ViewHostArea"));
+    auto* viewLayout = new QVBoxLayout(ViewHostArea);
+    viewLayout->setContentsMargins(0, 0, 0, 0);
+
+    auto* middle = new QHBoxLayout;
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->setSpacing(0);
+    middle->addWidget(CreateLeftPanel());
+    middle->addWidget(ViewHostArea, 1);
+    middle->addWidget(CreateRightPanel());
+
+    auto* client = new QWidget;
+    client->setObjectName(QStringLiteral("ClientArea"));
+    auto* clientLayout = new QVBoxLayout(client);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    clientLayout->setSpacing(0);
+    clientLayout->addLayout(middle, 1);
+    clientLayout->addWidget(CreateBottomPanel());
+    setCentralWidget(client);
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setSizeGripEnabled(false);
+}
+
+void TMainForm::CreateMenus() {
+    mnNewProject = CreateAction(this, QStringLiteral("mnNewProject"),
+                                QStringLiteral("Новая конструкция"), NewProjectIcon());
+    mnClose = CreateAction(this, QStringLiteral("mnClose"), QStringLiteral("Выход"), ExitIcon());
+    mnSetup =
+        CreateAction(this, QStringLiteral("mnSetup"), QStringLiteral("Изображение"), SetupIcon());
+    mnHelp = CreateAction(this, QStringLiteral("mnHelp"), QStringLiteral("Помощь"), HelpIcon());
+    mnHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    mnHelp->setEnabled(false);
+    mnAbout =
+        CreateAction(this, QStringLiteral("mnAbout"), QStringLiteral("О программе"), AboutIcon());
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    file->setObjectName(QStringLiteral("mnFile"));
+    file->addAction(mnNewProject);
+    file->addSeparator();
+    file->addAction(mnClose);
+
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("Настройки"));
+    settings->setObjectName(QStringLiteral("mnSettings"));
+    settings->addAction(mnSetup);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Помощь"));
+    help->setObjectName(QStringLiteral("mnHelpMenu"));
+    help->addAction(mnHelp);
+    help->addSeparator();
+    help->addAction(mnAbout);
+}
+
+void TMainForm::CreateToolBar() {
+    sbNewProject = CreateSpeedButton(
+        QStringLiteral("sbNewProject"), NewProjectIcon(), kToolIconSize,
+        QStringLiteral("Новый проект|Создать новую конструкцию с другими параметрами"));
+    sbSetup = CreateSpeedButton(QStringLiteral("sbSetup"), SetupIcon(), kToolIconSize,
+                                QStringLiteral("Настройки изображения|Расширенные настройки "
+                                               "изображения"));
+    sbAbout = CreateSpeedButton(QStringLiteral("sbAbout"), AboutIcon(), kToolIconSize,
+                                QStringLiteral("Информация о программе"));
+    sbExit = CreateSpeedButton(QStringLiteral("sbExit"), ExitIcon(), kToolIconSize,
+                               QStringLiteral("Выход из программы|Завершение работы программы"));
+    sbConstructionSetup = CreateSpeedButton(QStringLiteral("sbConstructionSetup"), NewProjectIcon(),
+                                            kToolIconSize, QStringLiteral("Параметры механизмов"));
+
+    auto* toolBar = new QToolBar(QStringLiteral("Панель инструментов"));
+    toolBar->setObjectName(QStringLiteral("ToolBar"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->toggleViewAction()->setEnabled(false);
+    toolBar->addWidget(sbNewProject);
+    toolBar->addWidget(sbSetup);
+    toolBar->addSeparator();
+    toolBar->addWidget(sbAbout);
+    toolBar->addWidget(sbExit);
+    // A command of the tool bar that is never shown; the same one lives in the menus.
+    toolBar->addWidget(sbConstructionSetup)->setVisible(false);
+    addToolBar(Qt::TopToolBarArea, toolBar);
+}
+
+void TMainForm::CreatePopupMenu() {
+    PopupMenu = new QMenu(this);
+    PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
+    pmnRunWork = CreateAction(PopupMenu, QStringLiteral("pmnRunWork"), kRunWorkCaption, RunIcon());
+    pmnRotateScene = CreateAction(PopupMenu, QStringLiteral("pmnRotateScene"), kRotateSceneCaption,
+                                  RotateSceneIcon());
+    pmnZoomIn =
+        CreateAction(PopupMenu, QStringLiteral("pmnZoomIn"), QStringLiteral("Ближе"), ZoomInIcon());
+    pmnZoomOut = CreateAction(PopupMenu, QStringLiteral("pmnZoomOut"), QStringLiteral("Дальше"),
+                              ZoomOutIcon());
+    pmnNewProject = CreateAction(PopupMenu, QStringLiteral("pmnNewProject"),
+                                 QStringLiteral("Новый механизм"), NewProjectIcon());
+    for (QAction* action : {pmnRunWork, pmnRotateScene, pmnZoomIn, pmnZoomOut}) {
+        action->setEnabled(false);
+    }
+    PopupMenu->addAction(pmnRunWork);
+    PopupMenu->addSeparator();
+    PopupMenu->addAction(pmnRotateScene);
+    PopupMenu->addAction(pmnZoomIn);
+    PopupMenu->addAction(pmnZoomOut);
+    PopupMenu->addSeparator();
+    PopupMenu->addAction(pmnNewProject);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+QWidget* TMainForm::CreateLeftPanel() {
+    auto* laImage = CreateLabel(QStringLiteral("Изображение:"), QStringLiteral("laImage"));
+    SetBold(laImage);
+
+    ProjectionsCombo = new QComboBox;
+    ProjectionsCombo->setObjectName(QStringLiteral("ProjectionsCombo"));
+    ProjectionsCombo->setEditable(true);
+    ProjectionsCombo->setInsertPolicy(QComboBox::NoInsert);
+    ProjectionsCombo->addItems({kDefaultViewEntry, QStringLiteral("сверху"),
+                                QStringLiteral("спереди"), QStringLiteral("под углом")});
+    SetHint(ProjectionsCombo, QStringLiteral("|Выбор положения точки зрения на сцену"));
+    auto* viewRow = new QHBoxLayout;
+    viewRow->addWidget(CreateLabel(QStringLiteral("вид"), QStringLiteral("laView")));
+    viewRow->addWidget(ProjectionsCombo, 1);
+
+    bbRotateScene = CreateButton(QStringLiteral("bbRotateScene"), kRotateSceneCaption,
+                                 QStringLiteral("|Вкл/Выкл вращения сцены"));
+
+    sbZoomIn = CreateSpeedButton(QStringLiteral("sbZoomIn"), ZoomInIcon(), kZoomIconSize,
+                                 QStringLiteral("Увеличить изображение|Увеличить изображение"));
+    sbZoomOut = CreateSpeedButton(QStringLiteral("sbZoomOut"), ZoomOutIcon(), kZoomIconSize,
+                                  QStringLiteral("Уменьшить изображение|Уменьшить изображение"));
+    auto* zoomRow = new QHBoxLayout;
+    zoomRow->addWidget(sbZoomIn);
+    zoomRow->addWidget(sbZoomOut);
+    zoomRow->addStretch();
+
+    rbHorizontal =
+        CreateRadio(QStringLiteral("rbHorizontal"), QStringLiteral("горизонтальную"), {});
+    SetTextColour(rbHorizontal, kLime);
+    SetBold(rbHorizontal);
+    rbVertical = CreateRadio(QStringLiteral("rbVertical"), QStringLiteral("вертикальную"), {});
+    SetTextColour(rbVertical, kBlue);
+    SetBold(rbVertical);
+    AddHalo(rbVertical);
+    edGrad = new QLineEdit(QStringLiteral("0"));
+    edGrad->setObjectName(QStringLiteral("edGrad"));
+    edRad = new QLineEdit(QStringLiteral("0"));
+    edRad->setObjectName(QStringLiteral("edRad"));
+    edRad->setReadOnly(true);
+    edRad->setFocusPolicy(Qt::NoFocus);
+    bbRotatePlane =
+        CreateButton(QStringLiteral("bbRotatePlane"), QStringLiteral("Повернуть"),
+                     QStringLiteral("|Выполнить поворот выбранной плоскости на указанный угол"));
+
+    auto* angles = new QGridLayout;
+    angles->addWidget(CreateLabel(QStringLiteral("градусы"), QStringLiteral("laGrad")), 0, 0);
+    angles->addWidget(edGrad, 0, 1);
+    angles->addWidget(CreateLabel(QStringLiteral("радианы"), QStringLiteral("laRad")), 1, 0);
+    angles->addWidget(edRad, 1, 1);
+
+    auto* plane = new QGroupBox(QStringLiteral(" Повернуть плоскость : "));
+    plane->setObjectName(QStringLiteral("gbRotatePlane"));
+    UseDisplayLook(plane);
+    auto* planeLayout = new QVBoxLayout(plane);
+    planeLayout->addWidget(rbHorizontal);
+    planeLayout->addWidget(rbVertical);
+    planeLayout->addWidget(
+        CreateLabel(QStringLiteral("угол поворота :"), QStringLiteral("laRotateAngle")));
+    planeLayout->addLayout(angles);
+    planeLayout->addWidget(bbRotatePlane);
+
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ProjectionsCombo, bbRotateScene, sbZoomIn, sbZoomOut,
+                                         rbHorizontal, rbVertical, edGrad, bbRotatePlane}) {
+        control->setEnabled(false);
+    }
+
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("paLeft"));
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(laImage);
+    layout->addLayout(viewRow);
+    layout->addWidget(bbRotateScene);
+    layout->addLayout(zoomRow);
+    layout->addSpacing(6);
+    layout->addWidget(plane);
+    layout->addStretch();
+    panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    return panel;
+}
+
+QWidget* TMainForm::CreateRightPanel() {
+    auto* axes = new QGroupBox(QStringLiteral(" Оси : "));
+    axes->setObjectName(QStringLiteral("gbAxes"));
+    UseDisplayLook(axes);
+    auto* axesLayout = new QHBoxLayout(axes);
+    for (const auto& [letter, colour] :
+         {std::pair{QStringLiteral("X"), kLime}, std::pair{QStringLiteral("Y"), kBlue},
+          std::pair{QStringLiteral("Z"), kRed}}) {
+        auto* label = CreateLabel(letter, QStringLiteral("la") + letter);
+        label->setAlignment(Qt::AlignCenter);
+        SetBold(label, 1.4);
+        SetTextColour(label, colour);
+        if (colour == kBlue) {
+            AddHalo(label);
+        }
+        axesLayout->addWidget(label);
+    }
+
+    auto* laCoordinates = CreateLabel(QStringLiteral("Координаты :"), QStringLiteral("laCoord"));
+    SetBold(laCoordinates);
+
+    lbxB = CreateReadout(QStringLiteral("lbxB"));
+    lbyB = CreateReadout(QStringLiteral("lbyB"));
+    lbzB = CreateReadout(QStringLiteral("lbzB"));
+    lbxB_2 = CreateReadout(QStringLiteral("lbxB_2"));
+    lbyB_2 = CreateReadout(QStringLiteral("lbyB_2"));
+    lbzB_2 = CreateReadout(QStringLiteral("lbzB_2"));
+    QGroupBox* mechanism1 =
+        CreateReadoutGroup(QStringLiteral(" Мех. 1 : "), QStringLiteral("gbCoordinates1"),
+                           {{QStringLiteral("xB :"), lbxB},
+                            {QStringLiteral("yB :"), lbyB},
+                            {QStringLiteral("zB :"), lbzB}});
+    SetTextColour(mechanism1, kAqua);
+    QGroupBox* mechanism2 =
+        CreateReadoutGroup(QStringLiteral(" Мех. 2 : "), QStringLiteral("gbCoordinates2"),
+                           {{QStringLiteral("xB :"), lbxB_2},
+                            {QStringLiteral("yB :"), lbyB_2},
+                            {QStringLiteral("zB :"), lbzB_2}});
+    SetTextColour(mechanism2, kYellow);
+
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("paRight"));
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(axes);
+    layout->addSpacing(6);
+    layout->addWidget(laCoordinates);
+    layout->addWidget(mechanism1);
+    layout->addWidget(mechanism2);
+    layout->addStretch();
+    panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    return panel;
+}
+
+QWidget* TMainForm::CreateBottomPanel() {
+    bbRunWork = CreateButton(
+        QStringLiteral("bbRunWork"), kRunWorkCaption,
+        QStringLiteral("Вкл/Выкл механизм|Вкл/Выкл механизм для демонстрации его работы"));
+    bbRunWork->setIcon(RunIcon());
+    bbStepByStep = CreateButton(
+        QStringLiteral("bbStepByStep"), QStringLiteral("Один шаг"),
+        QStringLiteral("Выполнить еденичное перемещение|Выполнить еденичное перемещение ведущих "
+                       "звеньев конструкций механизма"));
+    bbRunWork->setEnabled(false);
+    bbStepByStep->setEnabled(false);
+    auto* motion = new QVBoxLayout;
+    motion->addWidget(bbRunWork);
+    motion->addWidget(bbStepByStep);
+    motion->addStretch();
+
+    lbFi = CreateReadout(QStringLiteral("lbFi"));
+    lbPsi = CreateReadout(QStringLiteral("lbPsi"));
+    lbKsi = CreateReadout(QStringLiteral("lbKsi"));
+    lbGamma = CreateReadout(QStringLiteral("lbGamma"));
+    lbFi_2 = CreateReadout(QStringLiteral("lbFi_2"));
+    lbPsi_2 = CreateReadout(QStringLiteral("lbPsi_2"));
+    lbKsi_2 = CreateReadout(QStringLiteral("lbKsi_2"));
+    lbGamma_2 = CreateReadout(QStringLiteral("lbGamma_2"));
+    QGroupBox* angles1 =
+        CreateReadoutGroup(QStringLiteral("Механизм 1 (гориз.):"), QStringLiteral("gbAngles1"),
+                           {{QStringLiteral("Fi :"), lbFi},
+                            {QStringLiteral("Psi :"), lbPsi},
+                            {QStringLiteral("Ksi :"), lbKsi},
+                            {QStringLiteral("Gamma :"), lbGamma}});
+    QGroupBox* angles2 =
+        CreateReadoutGroup(QStringLiteral("Механизм 2 (верт.):"), QStringLiteral("gbAngles2"),
+                           {{QStringLiteral("Fi :"), lbFi_2},
+                            {QStringLiteral("Psi :"), lbPsi_2},
+                            {QStringLiteral("Ksi :"), lbKsi_2},
+                            {QStringLiteral("Gamma :"), lbGamma_2}});
+
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("paBottom"));
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    auto* layout = new QHBoxLayout(panel);
+    layout->addLayout(motion);
+    layout->addSpacing(12);
+    layout->addWidget(CreateLinkPanel());
+    layout->addStretch();
+    layout->addWidget(angles1);
+    layout->addWidget(angles2);
+    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    return panel;
+}
+
+QWidget* TMainForm::CreateLinkPanel() {
+    paHorizontal1 =
+        CreateDrivePanel(QStringLiteral("paHorizontal1"), cb1, QStringLiteral("cb1"), rbRotPlus1,
+                         QStringLiteral("rbRotPlus1"), rbRotMinus1, QStringLiteral("rbRotMinus1"));
+    paHorizontal4 =
+        CreateDrivePanel(QStringLiteral("paHorizontal4"), cb4, QStringLiteral("cb4"), rbRotPlus4,
+                         QStringLiteral("rbRotPlus4"), rbRotMinus4, QStringLiteral("rbRotMinus4"));
+    paVertical1 = CreateDrivePanel(QStringLiteral("paVertical1"), cb1_2, QStringLiteral("cb1_2"),
+                                   rbRotPlus1_2, QStringLiteral("rbRotPlus1_2"), rbRotMinus1_2,
+                                   QStringLiteral("rbRotMinus1_2"));
+    paVertical4 = CreateDrivePanel(QStringLiteral("paVertical4"), cb4_2, QStringLiteral("cb4_2"),
+                                   rbRotPlus4_2, QStringLiteral("rbRotPlus4_2"), rbRotMinus4_2,
+                                   QStringLiteral("rbRotMinus4_2"));
+    cb1->setText(QStringLiteral("1"));
+    cb4->setText(QStringLiteral("4"));
+    cb1_2->setText(QStringLiteral("1"));
+    cb4_2->setText(QStringLiteral("4"));
+    SetHint(cb1, QStringLiteral("|Разрешить/Запретить движение 1-го звена горизонтальной "
+                                "конструкции"));
+    SetHint(cb4, QStringLiteral("|Разрешить/Запретить движение 4-го звена горизонтальной "
+                                "конструкции"));
+    SetHint(cb1_2, QStringLiteral("|Разрешить/Запретить движение 1-го звена вертикальной "
+                                  "конструкции"));
+    SetHint(cb4_2, QStringLiteral("|Разрешить/Запретить движение 4-го звена вертикальной "
+                                  "конструкции"));
+
+    auto* laLinks = CreateLabel(QStringLiteral("Вращать звено :"), QStringLiteral("laLinks"));
+    SetBold(laLinks);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(laLinks, 0, 0, 1, 3);
+    grid->addWidget(CreateLabel(QStringLiteral("Механизм 1"), QStringLiteral("laMechanism1")), 1,
+                    0);
+    grid->addWidget(paHorizontal1, 1, 1);
+    grid->addWidget(paHorizontal4, 1, 2);
+    grid->addWidget(CreateLabel(QStringLiteral("Механизм 2"), QStringLiteral("laMechanism2")), 2,
+                    0);
+    grid->addWidget(paVertical1, 2, 1);
+    grid->addWidget(paVertical4, 2, 2);
+
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("paLinks"));
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(grid);
+    layout->addStretch();
+    return panel;
+}
+
+// One driven link: its check box beside its "+" and "-" buttons. The two buttons are the only
+// radio buttons of the panel, so they form a group of their own.
+QFrame* TMainForm::CreateDrivePanel(const QString& name, QCheckBox*& box, const QString& boxName,
+                                    QRadioButton*& plus, const QString& plusName,
+                                    QRadioButton*& minus, const QString& minusName) {
+    box = new QCheckBox;
+    box->setObjectName(boxName);
+    plus = CreateRadio(plusName, QStringLiteral("+"),
+                       QStringLiteral("|Положительное вращение (против часовой стрелки)"));
+    minus = CreateRadio(minusName, QStringLiteral("-"),
+                        QStringLiteral("|Отрицательное вращение(по часовой стрелке)"));
+    plus->setEnabled(false);
+    minus->setEnabled(false);
+
+    auto* directions = new QVBoxLayout;
+    directions->setSpacing(0);
+    directions->addWidget(plus);
+    directions->addWidget(minus);
+
+    auto* panel = new QFrame;
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->addWidget(box);
+    layout->addLayout(directions);
+    panel->setEnabled(false);
+    return panel;
+}
+
+} // namespace qor

@@ -1,0 +1,77 @@
+// A main window as the program makes it, with its parameter dialog, shown on screen; and the
+// helpers that find its controls by name and answer its modal dialogs.
+#pragma once
+
+#include "forms/FrmConstrParamSet.h"
+#include "forms/FrmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace qortest {
+
+// The named child of `root`; the test fails when there is none.
+template <class T> T* Find(const QObject* root, const std::string& name) {
+    T* found = root->findChild<T*>(QString::fromStdString(name));
+    EXPECT_NE(found, nullptr) << "no " << name;
+    return found;
+}
+
+// Calls `act` with the modal dialog as soon as one is open, from inside its own message loop.
+inline void WhenModal(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            act(modal);
+        }
+    });
+    timer->start();
+}
+
+// Presses a named button of the modal dialog that is open at that moment.
+inline void PressInModal(const std::string& button) {
+    WhenModal([button](QWidget* modal) {
+        if (auto* pressed = modal->findChild<QWidget*>(QString::fromStdString(button))) {
+            QTest::mouseClick(pressed, Qt::LeftButton);
+        } else {
+            ADD_FAILURE() << "the open dialog has no " << button;
+        }
+    });
+}
+
+class MainWindow : public testing::Test {
+protected:
+    MainWindow()
+        : params(new qor::TConstructionParamForm(form.Mechanism1(), form.Mechanism2(),
+                                                 form.ParamsAccepted(), &form)) {
+        form.SetConstructionParamForm(params);
+        form.resize(1366, 768);
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    template <class T> T* Get(const std::string& name) { return Find<T>(&form, name); }
+
+    void Click(const std::string& name) { QTest::mouseClick(Get<QWidget>(name), Qt::LeftButton); }
+
+    // A new construction through the tool bar, answered in the dialog with OK or Cancel.
+    void NewConstruction(const std::string& button = "bbOK") {
+        PressInModal(button);
+        Click("sbNewProject");
+    }
+
+    qor::TMainForm form;
+    qor::TConstructionParamForm* params;
+};
+
+} // namespace qortest
