@@ -9,9 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QFrame>
-#include <QGraphicsDropShadowEffect>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -85,33 +83,15 @@ void UseDisplayLook(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
-// Follows a control's enabled state with its halo.
-class HaloSwitch : public QObject {
-public:
-    HaloSwitch(QWidget* widget, QGraphicsEffect* halo) : QObject(widget), halo_(halo) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::EnabledChange) {
-            halo_->setEnabled(static_cast<QWidget*>(watched)->isEnabled());
-        }
-        return false;
-    }
-
-private:
-    QGraphicsEffect* halo_;
-};
-
-// Pure blue on the dark ground of a display is too dim to read: a soft light halo around the
-// text keeps its colour and makes it legible. A disabled control shows grey text, without halo.
-void AddHalo(QWidget* widget) {
-    auto* halo = new QGraphicsDropShadowEffect(widget);
-    halo->setColor(QColor(0xdd, 0xe6, 0xf5));
-    halo->setOffset(0, 0);
-    halo->setBlurRadius(7);
-    widget->setGraphicsEffect(halo);
-    halo->setEnabled(widget->isEnabled());
-    widget->installEventFilter(new HaloSwitch(widget, halo));
+// Pure blue on the dark ground of a display is too dim to read: the control gets a light badge
+// of its own, on which the blue text keeps its colour and reads clearly.
+void AddLightBadge(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor(0xdd, 0xe6, 0xf5));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+    widget->setContentsMargins(3, 1, 3, 1);
+    widget->setSizePolicy(QSizePolicy::Maximum, widget->sizePolicy().verticalPolicy());
 }
 
 void SetBold(QWidget* widget, double scale = 1.0) {
@@ -340,7 +320,7 @@ QWidget* TMainForm::CreateLeftPanel() {
     rbVertical = CreateRadio(QStringLiteral("rbVertical"), QStringLiteral("вертикальную"), {});
     SetTextColour(rbVertical, kBlue);
     SetBold(rbVertical);
-    AddHalo(rbVertical);
+    AddLightBadge(rbVertical);
     edGrad = new QLineEdit(QStringLiteral("0"));
     edGrad->setObjectName(QStringLiteral("edGrad"));
     edRad = new QLineEdit(QStringLiteral("0"));
@@ -361,8 +341,8 @@ QWidget* TMainForm::CreateLeftPanel() {
     plane->setObjectName(QStringLiteral("gbRotatePlane"));
     UseDisplayLook(plane);
     auto* planeLayout = new QVBoxLayout(plane);
-    planeLayout->addWidget(rbHorizontal);
-    planeLayout->addWidget(rbVertical);
+    planeLayout->addWidget(rbHorizontal, 0, Qt::AlignLeft);
+    planeLayout->addWidget(rbVertical, 0, Qt::AlignLeft);
     planeLayout->addWidget(
         CreateLabel(QStringLiteral("угол поворота :"), QStringLiteral("laRotateAngle")));
     planeLayout->addLayout(angles);
@@ -402,7 +382,7 @@ QWidget* TMainForm::CreateRightPanel() {
         SetBold(label, 1.4);
         SetTextColour(label, colour);
         if (colour == kBlue) {
-            AddHalo(label);
+            AddLightBadge(label);
         }
         axesLayout->addWidget(label);
     }
