@@ -4,19 +4,18 @@
 // root of a scene; "world" coordinates are those of the space a root is placed in.
 #pragma once
 
+#include "engine/Light.h"
 #include "engine/Math3d.h"
 #include "engine/Object.h"
 #include "engine/ObjectArray.h"
 #include "engine/RefPtr.h"
 #include "engine/Types.h"
+#include "engine/Visual.h"
 
 #include <array>
 #include <vector>
 
 namespace qor {
-
-class IDirect3DRMLight;
-class IDirect3DRMVisual;
 
 class IDirect3DRMFrame final : public IDirect3DRMObject {
 public:

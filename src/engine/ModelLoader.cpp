@@ -1,6 +1,8 @@
 // Model files through assimp.
 #include "engine/ModelLoader.h"
 
+#include "engine/XTextCheck.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -8,17 +10,20 @@
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
 
-#include <cstring>
-
 namespace qor {
 
 namespace {
 
-// assimp's .x importer turns the file into right-handed coordinates (it mirrors z and reverses
-// the winding); MakeLeftHanded and FlipWindingOrder undo exactly that.
+// assimp's .x importer turns the file into right-handed coordinates (it mirrors z, reverses the
+// winding and turns v into 1 - v); MakeLeftHanded, FlipWindingOrder and FlipUVs undo exactly
+// that, so the mesh keeps the file's own numbers.
 constexpr unsigned kImportFlags = aiProcess_Triangulate | aiProcess_SortByPType |
                                   aiProcess_MakeLeftHanded | aiProcess_FlipWindingOrder |
-                                  aiProcess_GenSmoothNormals | aiProcess_ValidateDataStructure;
+                                  aiProcess_FlipUVs | aiProcess_ValidateDataStructure;
+// Run once the mesh is back in the file's convention: assimp makes a normal from
+// (v1 - v0) x (v2 - v0), which for a clockwise front face in left-handed coordinates points
+// out of the front.
+constexpr unsigned kAfterImportFlags = aiProcess_GenSmoothNormals | aiProcess_JoinIdenticalVertices;
 
 // Edges sharper than this keep separate normals when normals are made.
 constexpr float kSmoothingAngleDegrees = 80.0f;
@@ -118,13 +123,26 @@ HRESULT LoadModelFile(const QString& path, const char* objectName, MeshData& mes
     if (file.size() == 0 || file.size() > kMaxModelFileBytes) {
         return D3DRMERR_BADFILE;
     }
+    QFile input(path);
+    if (!input.open(QIODevice::ReadOnly)) {
+        return D3DRMERR_FILENOTFOUND;
+    }
+    const QByteArray bytes = input.read(kMaxModelFileBytes + 1);
+    if (bytes.size() != file.size() || !IsPlausibleXText(bytes)) {
+        return D3DRMERR_BADFILE;
+    }
     Assimp::Importer importer;
     importer.SetPropertyFloat(AI_CONFIG_PP_GSN_MAX_SMOOTHING_ANGLE, kSmoothingAngleDegrees);
-    const aiScene* scene = importer.ReadFile(QFile::encodeName(path).constData(), kImportFlags);
+    const aiScene* scene = importer.ReadFileFromMemory(
+        bytes.constData(), static_cast<std::size_t>(bytes.size()), kImportFlags, "x");
+    if (scene != nullptr) {
+        scene = importer.ApplyPostProcessing(kAfterImportFlags);
+    }
     if (scene == nullptr || scene->mRootNode == nullptr ||
         (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) != 0) {
         return D3DRMERR_BADFILE;
     }
+    // A name picks one frame of the file, with everything below it.
     const aiNode* start = scene->mRootNode;
     if (objectName != nullptr && *objectName != '\0') {
         start = scene->mRootNode->FindNode(objectName);
