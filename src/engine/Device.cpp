@@ -137,6 +137,14 @@ unsigned IDirect3DRMDevice::ColorTexture() const {
     return renderer_->ColorTexture();
 }
 
+std::size_t IDirect3DRMDevice::GpuMeshCount() const {
+    return renderer_->Meshes().Size();
+}
+
+std::size_t IDirect3DRMDevice::GpuUploadCount() const {
+    return renderer_->Meshes().Uploads();
+}
+
 QImage IDirect3DRMDevice::GrabImage() {
     return context_.MakeCurrent() ? renderer_->ReadPixels() : QImage();
 }

@@ -73,6 +73,9 @@ public:
     // Called by Update to show the picture (a widget repaints with ColorTexture).
     void SetPresenter(std::function<void()> presenter) { presenter_ = std::move(presenter); }
     const FrameStats& LastFrameStats() const { return stats_; }
+    // GPU copies of meshes the device holds, and how many it has uploaded since it was made.
+    std::size_t GpuMeshCount() const;
+    std::size_t GpuUploadCount() const;
     RenderStates& States() { return states_; }
     const std::vector<IDirect3DRMViewport*>& Viewports() const { return viewports_; }
 

@@ -28,6 +28,7 @@ void GpuMeshCache::Forget(std::uint64_t id) {
 }
 
 GpuMesh GpuMeshCache::Upload(const MeshData& mesh) {
+    ++uploads_;
     GpuMesh gpu;
     gpu.triangles = mesh.TriangleCount();
     gl_.glGenVertexArrays(1, &gpu.vertexArray);

@@ -40,6 +40,8 @@ public:
     void Forget(std::uint64_t id);
     bool Has(std::uint64_t id) const { return meshes_.count(id) != 0; }
     std::size_t Size() const { return meshes_.size(); }
+    // Meshes uploaded since the cache was made.
+    std::size_t Uploads() const { return uploads_; }
 
 private:
     GpuMesh Upload(const MeshData& mesh);
@@ -47,6 +49,7 @@ private:
 
     QOpenGLFunctions_3_3_Core& gl_;
     std::unordered_map<std::uint64_t, GpuMesh> meshes_;
+    std::size_t uploads_ = 0;
 };
 
 } // namespace qor

@@ -50,6 +50,7 @@ public:
     GLuint ColorTexture() const { return colorTexture_; }
     QImage ReadPixels();
     bool HasGeometry(std::uint64_t id) const { return meshes_.Has(id); }
+    const GpuMeshCache& Meshes() const { return meshes_; }
     void ForgetGeometry(std::uint64_t id) { meshes_.Forget(id); }
 
 private:
