@@ -5,6 +5,7 @@
 
 #include "XFiles.h"
 
+#include "engine/Drivers.h"
 #include "engine/RetainedMode.h"
 
 #include <QColor>
