@@ -1,0 +1,84 @@
+// TConstructionParamForm: the modal dialog in which the user enters the parameters of both
+// mechanisms. It converts the entries, admits a mechanism only when it can close at every
+// position, copies what it admits into the mechanism records and reports through the
+// ParamsAccepted flag whether both were admitted.
+#pragma once
+
+#include "kinematics/Mechanism.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QShowEvent;
+class QWidget;
+
+namespace qor {
+
+class TConstructionParamForm : public QDialog {
+    Q_OBJECT
+
+public:
+    // The records and the flag belong to the caller and must outlive the dialog. The caller
+    // clears ParamsAccepted before showing the dialog and reads it, with the records, afterwards.
+    TConstructionParamForm(Mechanism& mechanism1, Mechanism& mechanism2, bool& ParamsAccepted,
+                           QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The entries of one mechanism; mechanism 2's object names carry the suffix "_2".
+    struct Entries {
+        QLineEdit* edA = nullptr;
+        QLineEdit* edB = nullptr;
+        QComboBox* L1Combo = nullptr;
+        QComboBox* L2Combo = nullptr;
+        QComboBox* L3Combo = nullptr;
+        QComboBox* L4Combo = nullptr;
+        QLineEdit* edVelocity1 = nullptr;
+        QLineEdit* edVelocity4 = nullptr;
+        QLineEdit* edfi0 = nullptr;
+        QLineEdit* edgamma0 = nullptr;
+    };
+
+    // The dialog's working copy of one mechanism's converted entries; angles in radians.
+    struct Values {
+        double a = 0.0;
+        double b = 0.0;
+        double L1 = 0.0;
+        double L2 = 0.0;
+        double L3 = 0.0;
+        double L4 = 0.0;
+        double Velocity1 = 0.0;
+        double Velocity4 = 0.0;
+        double fi0 = 0.0;
+        double gamma0 = 0.0;
+    };
+
+    QGroupBox* CreateGroup(int k, const QString& title);
+    QWidget* CreateWarningPanel();
+
+    void bbOKClick();
+    void bbCancelClick();
+    void L2ComboChange(const QString& text);
+    void L2_2ComboChange(const QString& text);
+
+    static bool HasText(const QLineEdit* edit);
+    bool Filled(int k) const;
+    bool ReadMechanism(int k);
+    bool AcceptMechanism(int k, bool filled);
+
+    std::array<Mechanism*, 2> records_;
+    bool& ParamsAccepted_;
+    std::array<Entries, 2> entries_;
+    std::array<Values, 2> values_;
+    QPushButton* bbOK = nullptr;
+    QPushButton* bbCancel = nullptr;
+};
+
+} // namespace qor

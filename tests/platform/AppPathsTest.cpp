@@ -1,0 +1,87 @@
+// Where the model set is looked for, and where the settings file goes.
+#include "platform/AppPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+using qor::ModelSetRoot;
+
+struct Folders {
+    QTemporaryDir top;
+    QString work = top.filePath("work");
+    QString bin = top.filePath("prefix/bin");
+    QString installed = top.filePath("prefix/share/qor/QORX");
+
+    Folders() {
+        QDir().mkpath(work);
+        QDir().mkpath(bin);
+    }
+    void Make(const QString& path) const { ASSERT_TRUE(QDir().mkpath(path)); }
+};
+
+TEST(ModelSetRoot, PrefersTheWorkingDirectorysSet) {
+    Folders f;
+    f.Make(f.work + "/QORX");
+    f.Make(f.bin + "/QORX");
+    f.Make(f.installed);
+    EXPECT_EQ(ModelSetRoot(f.work, f.bin), f.work + "/QORX");
+}
+
+TEST(ModelSetRoot, FallsBackToTheSetBesideTheExecutableThenTheInstalledOne) {
+    Folders f;
+    f.Make(f.bin + "/QORX");
+    f.Make(f.installed);
+    EXPECT_EQ(ModelSetRoot(f.work, f.bin), f.bin + "/QORX");
+    QDir(f.bin + "/QORX").removeRecursively();
+    EXPECT_EQ(ModelSetRoot(f.work, f.bin), f.installed);
+}
+
+TEST(ModelSetRoot, NamesTheWorkingDirectorysSetWhenThereIsNone) {
+    Folders f;
+    EXPECT_EQ(ModelSetRoot(f.work, f.bin), f.work + "/QORX");
+}
+
+TEST(ModelSetRoot, IgnoresAFileNamedLikeTheSet) {
+    Folders f;
+    QFile file(f.work + "/QORX");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    f.Make(f.installed);
+    EXPECT_EQ(ModelSetRoot(f.work, f.bin), f.installed);
+}
+
+TEST(ModelPath, TurnsTheProgramsBackslashesIntoPathSeparators) {
+    EXPECT_EQ(qor::ModelPath("QORX", "ENV\\floors.x"), "QORX/ENV/floors.x");
+    EXPECT_EQ(qor::ModelPath("/usr/share/qor/QORX", "LINKS\\L10.x"),
+              "/usr/share/qor/QORX/LINKS/L10.x");
+}
+
+TEST(SettingsFilePath, IsTheExecutablesPathWithIniBesideAWritableExecutable) {
+    QTemporaryDir dir;
+    EXPECT_EQ(qor::SettingsFilePath(dir.filePath("qor"), "/config"), dir.filePath("qor.ini"));
+    EXPECT_EQ(qor::SettingsFilePath(dir.filePath("qor.exe"), "/config"), dir.filePath("qor.ini"));
+}
+
+TEST(SettingsFilePath, GoesToTheConfigurationFolderWhenTheExecutablesFolderIsNotWritable) {
+    EXPECT_EQ(qor::SettingsFilePath("/no/such/folder/qor", "/home/u/.config"),
+              "/home/u/.config/qor/qor.ini");
+}
+
+TEST(SettingsFilePath, GoesToTheConfigurationFolderBesideAReadOnlyFolder) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root may write into any folder; the permission case needs a user";
+    }
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    EXPECT_EQ(qor::SettingsFilePath(dir.filePath("qor"), "/cfg"), "/cfg/qor/qor.ini");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
