@@ -11,7 +11,7 @@ namespace qor {
 namespace {
 
 struct Token {
-    enum Kind { Name, Number, OpenBrace, Other } kind;
+    enum Kind { Name, Number, OpenBrace, CloseBrace } kind;
     std::string_view text;
 };
 
@@ -59,8 +59,8 @@ std::vector<Token> Tokenize(std::string_view s) {
             }
             tokens.push_back({Token::Number, s.substr(start, i - start)});
         } else {
-            if (c == '{') {
-                tokens.push_back({Token::OpenBrace, s.substr(i, 1)});
+            if (c == '{' || c == '}') {
+                tokens.push_back({c == '{' ? Token::OpenBrace : Token::CloseBrace, s.substr(i, 1)});
             }
             ++i;
         }
@@ -132,6 +132,18 @@ private:
     std::uint64_t left_;
 };
 
+// Every block is closed, and nothing closes what was not opened: a cut-off file fails here.
+bool BracesBalance(const std::vector<Token>& tokens) {
+    long depth = 0;
+    for (const Token& token : tokens) {
+        depth += token.kind == Token::OpenBrace ? 1 : token.kind == Token::CloseBrace ? -1 : 0;
+        if (depth < 0) {
+            return false;
+        }
+    }
+    return depth == 0;
+}
+
 bool BlockFits(std::string_view kind, CountReader& reader) {
     std::uint64_t count = 0;
     if (kind == "Mesh" || kind == "MeshNormals") {
@@ -159,6 +171,9 @@ bool IsPlausibleXText(const QByteArray& file) {
     }
     const std::vector<Token> tokens =
         Tokenize(std::string_view(file.constData(), file.size()).substr(16));
+    if (!BracesBalance(tokens)) {
+        return false;
+    }
     std::vector<std::size_t> numbersAfter(tokens.size() + 1, 0);
     for (std::size_t i = tokens.size(); i-- > 0;) {
         numbersAfter[i] = numbersAfter[i + 1] + (tokens[i].kind == Token::Number ? 1 : 0);

@@ -8,8 +8,9 @@
 
 namespace qor {
 
-// True for a text .x file ("xof " header, "txt" format) whose mesh, normal, texture-coordinate,
-// vertex-colour and material-list counts all fit in the numbers that follow them.
+// True for a text .x file ("xof " header, "txt" format) whose blocks are all closed and whose
+// mesh, normal, texture-coordinate, vertex-colour and material-list counts all fit in the
+// numbers that follow them. (assimp also leaks memory on a file cut off in the middle.)
 bool IsPlausibleXText(const QByteArray& file);
 
 } // namespace qor

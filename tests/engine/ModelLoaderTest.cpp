@@ -174,6 +174,13 @@ TEST(XTextCheckTest, AcceptsCountsThatTheDataFills) {
     EXPECT_TRUE(IsPlausibleXText(templates)) << "template declarations hold no data";
 }
 
+TEST(XTextCheckTest, RefusesBlocksLeftOpenOrClosedTwice) {
+    const QByteArray whole = test::QuadX(0, {});
+    EXPECT_FALSE(IsPlausibleXText(whole.left(whole.lastIndexOf('}'))));
+    EXPECT_FALSE(IsPlausibleXText(whole + "}"));
+    EXPECT_TRUE(IsPlausibleXText(whole + "// } in a comment\n"));
+}
+
 TEST(XTextCheckTest, RefusesFaceListsLongerThanTheFile) {
     const QByteArray faces = "xof 0302txt 0032\nMesh {\n1;\n0.0;0.0;0.0;;\n1;\n"
                              "4000000000;0,0,0;;\n}\n";

@@ -64,6 +64,21 @@ TEST(FillTest, PointsWireframeAndSolidCoverMoreAndMore) {
     EXPECT_GT(lit[2], 2 * lit[1]) << "solid fills the faces";
 }
 
+TEST(FillTest, WireframeOptionsHideBackAndHiddenLines) {
+    const auto litPixels = [](std::uint32_t options) {
+        GlScene s;
+        EXPECT_TRUE(s.Ok());
+        s.device->SetQuality(D3DRMRENDER_WIREFRAME);
+        EXPECT_EQ(s.device->SetWireframeOptions(options), D3DRM_OK);
+        RefPtr<IDirect3DRMFrame> box = s.AddModel(test::BoxX(1, Plain(1, 1, 1)), 0, 0, 5);
+        box->AddRotation(D3DRMCOMBINE_BEFORE, 1, 1, 0, 0.5f);
+        return test::CountNot(s.Render(), Qt::black);
+    };
+    const int every = litPixels(0);
+    EXPECT_LT(litPixels(D3DRMWIREFRAME_CULL), every) << "back faces' edges left out";
+    EXPECT_LT(litPixels(D3DRMWIREFRAME_HIDDENLINE), every) << "edges behind faces left out";
+}
+
 TEST(ShadeTest, FlatGouraudAndPhongDiffer) {
     XMaterial shiny = Plain(1, 1, 1);
     shiny.power = 30;
