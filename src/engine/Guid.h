@@ -23,10 +23,6 @@ QString GuidToText(const GUID& guid);
 // The GUID written in registry form (either letter case); nothing for any other text.
 std::optional<GUID> TextToGuid(const QString& text);
 
-} // namespace qor
-
-namespace qor {
-
 // Interface identifiers that QueryInterface answers.
 inline constexpr GUID IID_IDirect3D{
     0x3BBA0080, 0x2421, 0x11CF, {0xA3, 0x1A, 0x00, 0xAA, 0x00, 0xB9, 0x33, 0x56}};
