@@ -1,0 +1,37 @@
+// The engine's one OpenGL 3.3 core context, on an offscreen surface, shared with the
+// application's global share context so that a widget can show a device's picture. It exists
+// while at least one device does.
+#pragma once
+
+#include <memory>
+
+class QOffscreenSurface;
+class QOpenGLContext;
+class QOpenGLFunctions_3_3_Core;
+
+namespace qor {
+
+class GlContext {
+public:
+    // The context, made by the first user; null when no OpenGL 3.3 core context can be had
+    // (no QGuiApplication, no display, too old a driver).
+    static GlContext* Acquire();
+    // Drops one user; the last one destroys the context.
+    static void Unacquire();
+
+    // Makes the context current on its surface; false when that fails.
+    bool MakeCurrent();
+    QOpenGLFunctions_3_3_Core& Gl() { return *functions_; }
+
+    ~GlContext();
+
+private:
+    GlContext() = default;
+    bool Create();
+
+    std::unique_ptr<QOffscreenSurface> surface_;
+    std::unique_ptr<QOpenGLContext> context_;
+    QOpenGLFunctions_3_3_Core* functions_ = nullptr; // owned by the context
+};
+
+} // namespace qor

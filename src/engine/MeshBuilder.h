@@ -1,0 +1,32 @@
+// A mesh builder: a visual whose geometry is read from a model file.
+#pragma once
+
+#include "engine/MeshData.h"
+#include "engine/Visual.h"
+
+#include <cstdint>
+
+namespace qor {
+
+class IDirect3DRMMeshBuilder final : public IDirect3DRMVisual {
+public:
+    IDirect3DRMMeshBuilder();
+
+    // Replaces the geometry with the file's (or with its object of that name). Only
+    // D3DRMLOAD_FROMFILE is offered. On failure the mesh builder keeps what it had.
+    HRESULT Load(const char* fileName, const char* objectName, std::uint32_t flags);
+
+    std::uint32_t GetVertexCount() const;
+    std::uint32_t GetFaceCount() const;
+
+    const MeshData* Geometry() const override;
+    std::uint64_t GeometryId() const override { return geometryId_; }
+
+private:
+    ~IDirect3DRMMeshBuilder() override;
+
+    MeshData mesh_;
+    std::uint64_t geometryId_;
+};
+
+} // namespace qor

@@ -1,0 +1,91 @@
+// Draws viewports into a device's framebuffer. A frame is drawn in two steps: the scene is
+// walked into a draw list (world transforms, lights, the GPU copy of each visual), then the
+// list is handed to OpenGL with one draw call per mesh and material. The draw list keeps its
+// storage from frame to frame, so the steady path allocates nothing.
+#pragma once
+
+#include "engine/GpuMeshCache.h"
+#include "engine/Math3d.h"
+#include "engine/Shaders.h"
+#include "engine/Types.h"
+
+#include <QImage>
+#include <QOpenGLFunctions_3_3_Core>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace qor {
+
+class IDirect3DRMFrame;
+class IDirect3DRMViewport;
+class RenderStates;
+struct FrameStats;
+
+struct RenderSettings {
+    D3DRMRENDERQUALITY quality = D3DRMRENDER_GOURAUD;
+    bool dither = true;
+    std::uint32_t shades = 32;
+    D3DRMTEXTUREQUALITY textureQuality = D3DRMTEXTURE_NEAREST;
+    std::uint32_t wireframeOptions = 0;
+    D3DCOLORMODEL colorModel = D3DCOLOR_RGB;
+};
+
+class Renderer {
+public:
+    // Null when the framebuffer or the program cannot be made. The engine's context must be
+    // current for this and every other call, the destructor included.
+    static std::unique_ptr<Renderer> Create(QOpenGLFunctions_3_3_Core& gl, int width, int height);
+    Renderer(const Renderer&) = delete;
+    Renderer& operator=(const Renderer&) = delete;
+    ~Renderer();
+
+    void BeginFrame(FrameStats& stats);
+    void RenderViewport(const IDirect3DRMViewport& viewport, const RenderSettings& settings,
+                        const RenderStates& states, FrameStats& stats);
+    void EndFrame();
+
+    GLuint ColorTexture() const { return colorTexture_; }
+    QImage ReadPixels();
+    bool HasGeometry(std::uint64_t id) const { return meshes_.Has(id); }
+    const GpuMeshCache& Meshes() const { return meshes_; }
+    void ForgetGeometry(std::uint64_t id) { meshes_.Forget(id); }
+
+private:
+    struct DrawItem {
+        const GpuMesh* gpu;
+        const MeshData* mesh;
+        Mat4f modelView;
+        std::array<float, 9> normalMatrix;
+    };
+    struct LightSet {
+        std::array<float, 3> ambient{};
+        int count = 0;
+        std::array<float, 3 * kMaxDirectionalLights> toward{};
+        std::array<float, 3 * kMaxDirectionalLights> color{};
+    };
+
+    Renderer(QOpenGLFunctions_3_3_Core& gl, int width, int height);
+    bool Initialize();
+    void Collect(const IDirect3DRMFrame& frame, const RigidTransform& view, bool mono);
+    void ApplyStates(const RenderSettings& settings, const RenderStates& states);
+    void SetSceneUniforms(const IDirect3DRMViewport& viewport, const RenderSettings& settings);
+    void DrawItems(std::uint32_t& triangles);
+
+    QOpenGLFunctions_3_3_Core& gl_;
+    int width_;
+    int height_;
+    GLuint framebuffer_ = 0;
+    GLuint colorTexture_ = 0;
+    GLuint depthBuffer_ = 0;
+    GLuint program_ = 0;
+    std::array<GLuint, 6> samplers_{}; // one per texture quality
+    ShaderUniforms uniforms_;
+    GpuMeshCache meshes_;
+    std::vector<DrawItem> items_;
+    LightSet lights_;
+};
+
+} // namespace qor

@@ -1,0 +1,156 @@
+// Devices: settings and their refusals, drivers, the process-wide device list, GPU copies made
+// once, and a scene that frees every object when released.
+#include "GlScene.h"
+
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+using test::GlScene;
+
+TEST(DeviceTest, StartsWithTheDefaultsAndRefusesUnknownSettings) {
+    GlScene s(64, 48);
+    ASSERT_TRUE(s.Ok());
+    IDirect3DRMDevice& d = *s.device;
+    EXPECT_EQ(d.GetQuality(), D3DRMRENDER_GOURAUD);
+    EXPECT_TRUE(d.GetDither());
+    EXPECT_EQ(d.GetShades(), 32u);
+    EXPECT_EQ(d.GetTextureQuality(), D3DRMTEXTURE_NEAREST);
+    EXPECT_EQ(d.GetColorModel(), D3DCOLOR_RGB);
+    EXPECT_EQ(d.GetWireframeOptions(), D3DRMWIREFRAME_CULL);
+    EXPECT_EQ(d.GetBufferCount(), 1u);
+    EXPECT_EQ(d.GetWidth(), 64u);
+    EXPECT_EQ(d.GetHeight(), 48u);
+
+    EXPECT_EQ(d.SetQuality(0x48), D3DRM_OK) << "wireframe, light on, flat";
+    for (const D3DRMRENDERQUALITY bad : {0x3u, 0x10u, 0xC0u, 0x200u}) {
+        EXPECT_EQ(d.SetQuality(bad), D3DRMERR_BADVALUE) << bad;
+    }
+    EXPECT_EQ(d.GetQuality(), 0x48u);
+    EXPECT_EQ(d.SetShades(1), D3DRMERR_BADVALUE);
+    EXPECT_EQ(d.SetShades(4096), D3DRM_OK);
+    EXPECT_EQ(d.GetShades(), 4096u);
+    EXPECT_EQ(d.SetTextureQuality(6), D3DRMERR_BADVALUE);
+    EXPECT_EQ(d.SetTextureQuality(-1), D3DRMERR_BADVALUE);
+    EXPECT_EQ(d.SetWireframeOptions(4), D3DRMERR_BADVALUE);
+}
+
+TEST(DeviceTest, DriverGuidPicksTheDriverAndAnUnknownOneMakesNoDevice) {
+    RefPtr<IDirect3DRM> engine;
+    Direct3DRMCreate(engine);
+    RefPtr<IDirectDrawClipper> clipper = MakeRef<IDirectDrawClipper>();
+    RefPtr<IDirect3DRMDevice> device;
+    const GUID unknown{1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
+    EXPECT_EQ(engine->CreateDeviceFromClipper(clipper.get(), &unknown, 64, 48, device),
+              D3DRMERR_BADDEVICE);
+    EXPECT_EQ(device, nullptr);
+    EXPECT_EQ(engine->CreateDeviceFromClipper(nullptr, nullptr, 64, 48, device),
+              D3DRMERR_BADOBJECT);
+    EXPECT_EQ(engine->CreateDeviceFromClipper(clipper.get(), nullptr, 0, 48, device),
+              D3DRMERR_BADVALUE);
+    EXPECT_EQ(engine->CreateDeviceFromClipper(clipper.get(), nullptr, 1 << 20, 48, device),
+              D3DRMERR_BADVALUE);
+    ASSERT_EQ(engine->CreateDeviceFromClipper(clipper.get(), &Drivers()[1].guid, 64, 48, device),
+              D3DRM_OK);
+    EXPECT_EQ(device->GetColorModel(), D3DCOLOR_MONO);
+}
+
+TEST(DeviceTest, AnyEngineObjectListsAndRendersEveryDevice) {
+    GlScene s(64, 48);
+    ASSERT_TRUE(s.Ok());
+    s.AddModel(test::BoxX(1, {}), 0, 0, 5);
+    RefPtr<IDirect3DRM> other;
+    Direct3DRMCreate(other);
+    RefPtr<IDirect3DRMDeviceArray> devices;
+    ASSERT_EQ(other->GetDevices(devices), D3DRM_OK);
+    ASSERT_EQ(devices->GetSize(), 1u);
+    RefPtr<IDirect3DRMDevice> first;
+    devices->GetElement(0, first);
+    EXPECT_EQ(first, s.device);
+    other->Tick(0);
+    EXPECT_EQ(s.device->GetTrianglesDrawn(), 12u);
+    EXPECT_EQ(s.device->LastFrameStats().triangles, 12u);
+    other->Tick(0);
+    EXPECT_EQ(s.device->GetTrianglesDrawn(), 24u) << "counted since the device was made";
+}
+
+TEST(DeviceTest, TickPresentsEveryDeviceThroughUpdate) {
+    GlScene s(64, 48);
+    ASSERT_TRUE(s.Ok());
+    int presented = 0;
+    s.device->SetPresenter([&presented] { ++presented; });
+    s.engine->Tick(1);
+    RefPtr<IDirect3DRMWinDevice> win;
+    EXPECT_EQ(s.device->QueryInterface(IID_IDirect3D, win), E_NOINTERFACE);
+    ASSERT_EQ(s.device->QueryInterface(IID_IDirect3DRMWinDevice, win), D3DRM_OK);
+    EXPECT_EQ(win->HandlePaint(nullptr), D3DRM_OK);
+    EXPECT_EQ(win->HandleActivate(1), D3DRM_OK);
+    EXPECT_EQ(presented, 2);
+}
+
+TEST(DeviceTest, GpuCopiesAreMadeOnceAndDroppedWithTheirMesh) {
+    GlScene s(64, 48);
+    ASSERT_TRUE(s.Ok());
+    RefPtr<IDirect3DRMFrame> a = s.AddModel(test::BoxX(1, {}), -1, 0, 5);
+    RefPtr<IDirect3DRMFrame> b = s.AddModel(test::SphereX(1, 8, 4, {}), 1, 0, 5);
+    EXPECT_EQ(s.device->GpuMeshCount(), 0u) << "nothing is uploaded before the first draw";
+    for (int i = 0; i < 5; ++i) {
+        s.engine->Tick(1);
+    }
+    EXPECT_EQ(s.device->GpuUploadCount(), 2u);
+    EXPECT_EQ(s.device->GpuMeshCount(), 2u);
+    s.scene->DeleteChild(b.get());
+    b.reset(); // the frame and its mesh builder go away
+    EXPECT_EQ(s.device->GpuMeshCount(), 1u);
+    s.engine->Tick(1);
+    EXPECT_EQ(s.device->GpuUploadCount(), 2u);
+}
+
+TEST(DeviceTest, TheWholeSceneIsFreedWhenReleased) {
+    const std::int64_t before = IDirect3DRMObject::LiveObjectCount();
+    {
+        GlScene s(64, 48);
+        ASSERT_TRUE(s.Ok());
+        s.AddModel(test::BoxX(1, {}), 0, 0, 5)->SetRotation(s.scene.get(), 0, 1, 0, 0.1f);
+        s.AddDirectionalLight(1, 1, 1);
+        RefPtr<IDirect3DDevice> d3d;
+        s.device->GetDirect3DDevice(d3d);
+        EXPECT_EQ(s.ForceState(D3DRENDERSTATE_CULLMODE, D3DCULL_NONE), D3D_OK);
+        s.engine->Tick(1);
+        EXPECT_GT(IDirect3DRMObject::LiveObjectCount(), before + 8);
+        // The view host's order: viewport, device, then the scene.
+        s.viewport.reset();
+        s.device.reset();
+        RefPtr<IDirect3DRMDeviceArray> devices;
+        s.engine->GetDevices(devices);
+        EXPECT_EQ(devices->GetSize(), 1u) << "the Direct3D device still holds it";
+    }
+    EXPECT_EQ(IDirect3DRMObject::LiveObjectCount(), before);
+    RefPtr<IDirect3DRM> engine;
+    Direct3DRMCreate(engine);
+    RefPtr<IDirect3DRMDeviceArray> devices;
+    engine->GetDevices(devices);
+    EXPECT_EQ(devices->GetSize(), 0u);
+}
+
+TEST(DeviceTest, ReplacingTheDeviceKeepsTheSceneDrawable) {
+    GlScene s(64, 48);
+    ASSERT_TRUE(s.Ok());
+    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
+    s.AddModel(test::BoxX(1, {}), 0, 0, 5);
+    EXPECT_EQ(test::At(s.Render(), 32, 24), Qt::white);
+    // What the view host does on a driver change: drop the viewport and device, make new ones.
+    s.viewport.reset();
+    s.device.reset();
+    ASSERT_EQ(
+        s.engine->CreateDeviceFromClipper(s.clipper.get(), &Drivers()[1].guid, 64, 48, s.device),
+        D3DRM_OK);
+    ASSERT_EQ(s.engine->CreateViewport(s.device.get(), s.camera.get(), 0, 0, 64, 48, s.viewport),
+              D3DRM_OK);
+    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
+    EXPECT_EQ(test::At(s.Render(), 32, 24), Qt::white);
+}
+
+} // namespace
+} // namespace qor

@@ -1,0 +1,156 @@
+// Where scene points land on the device, in both projections, and how the field and uniform
+// scaling change that.
+#include "GlScene.h"
+
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+using test::GlScene;
+using test::XMaterial;
+
+XMaterial White() {
+    XMaterial m;
+    m.diffuse = {1, 1, 1, 1};
+    return m;
+}
+
+// The centre of the lit pixels.
+QPointF LitCentre(const QImage& image) {
+    double sx = 0;
+    double sy = 0;
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) > 128) {
+                sx += x + 0.5;
+                sy += y + 0.5;
+                ++n;
+            }
+        }
+    }
+    return n == 0 ? QPointF(-1, -1) : QPointF(sx / n, sy / n);
+}
+
+struct PointCase {
+    const char* name;
+    D3DRMPROJECTIONTYPE projection;
+    float x, y, z;
+    float half;    // of the box drawn there, so that it covers a few pixels
+    QPointF pixel; // from the top left of a 200 x 100 device
+};
+
+class SceneToPixelTest : public ::testing::TestWithParam<PointCase> {};
+
+// Field 1 on a 200 x 100 viewport gives the plane -2..2 by -1..1.
+TEST_P(SceneToPixelTest, KnownPointLandsOnKnownPixel) {
+    const PointCase& c = GetParam();
+    GlScene s(200, 100);
+    ASSERT_TRUE(s.Ok());
+    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
+    s.viewport->SetProjection(c.projection);
+    ASSERT_EQ(s.viewport->SetField(1), D3DRM_OK);
+    s.AddModel(test::BoxX(c.half, White()), c.x, c.y, c.z);
+    const QPointF centre = LitCentre(s.Render());
+    EXPECT_NEAR(centre.x(), c.pixel.x(), 1.0);
+    EXPECT_NEAR(centre.y(), c.pixel.y(), 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Projections, SceneToPixelTest,
+    ::testing::Values(
+        // x/z = 0.2 of 2 -> 110; y/z = 0.1 of 1 -> 45 (rows grow downwards).
+        PointCase{"perspective", D3DRMPROJECT_PERSPECTIVE, 1, 0.5f, 5, 0.2f, {110, 45}},
+        PointCase{"perspective_twice_as_far", D3DRMPROJECT_PERSPECTIVE, 2, 1, 10, 0.4f, {110, 45}},
+        PointCase{"orthographic", D3DRMPROJECT_ORTHOGRAPHIC, 1, 0.5f, 5, 0.04f, {150, 25}},
+        PointCase{"orthographic_depth_is_ignored",
+                  D3DRMPROJECT_ORTHOGRAPHIC,
+                  1,
+                  0.5f,
+                  40,
+                  0.04f,
+                  {150, 25}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ViewportTest, FieldOfZeroOrLessIsRefusedAndTheOldOneKept) {
+    GlScene s(200, 100);
+    ASSERT_TRUE(s.Ok());
+    EXPECT_EQ(s.viewport->GetField(), 0.5f) << "the default";
+    ASSERT_EQ(s.viewport->SetField(14), D3DRM_OK);
+    for (const float bad : {0.0f, -1.0f, -0.0f}) {
+        EXPECT_EQ(s.viewport->SetField(bad), D3DRMERR_BADVALUE) << bad;
+    }
+    EXPECT_EQ(s.viewport->GetField(), 14.0f);
+    D3DVALUE l, r, b, t;
+    s.viewport->GetPlane(&l, &r, &b, &t);
+    EXPECT_FLOAT_EQ(b, -14);
+    EXPECT_FLOAT_EQ(t, 14);
+    EXPECT_FLOAT_EQ(r, 28) << "the longer side follows the aspect";
+}
+
+TEST(ViewportTest, FrontAndBackRefuseZeroOrLess) {
+    GlScene s;
+    ASSERT_TRUE(s.Ok());
+    EXPECT_EQ(s.viewport->SetFront(0), D3DRMERR_BADVALUE);
+    EXPECT_EQ(s.viewport->SetBack(-5), D3DRMERR_BADVALUE);
+    EXPECT_EQ(s.viewport->GetFront(), 1.0f);
+    EXPECT_EQ(s.viewport->GetBack(), 100.0f);
+    EXPECT_EQ(s.viewport->SetProjection(2), D3DRMERR_BADVALUE);
+    EXPECT_TRUE(s.viewport->GetUniformScaling());
+}
+
+struct ResizeCase {
+    const char* name;
+    bool uniform;
+    double expectedX; // of a point at x = 0.5, on a 100 x 100 viewport
+};
+
+class ResizeTest : public ::testing::TestWithParam<ResizeCase> {};
+
+TEST_P(ResizeTest, UniformScalingDecidesWhetherAResizeStretches) {
+    const ResizeCase& c = GetParam();
+    GlScene s(200, 100);
+    ASSERT_TRUE(s.Ok());
+    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
+    s.viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC);
+    s.viewport->SetField(1);
+    s.viewport->SetUniformScaling(c.uniform);
+    ASSERT_EQ(s.viewport->Configure(0, 0, 100, 100), D3DRM_OK);
+    EXPECT_EQ(s.viewport->GetWidth(), 100);
+    s.AddModel(test::BoxX(0.04f, White()), 0.5f, 0, 5);
+    EXPECT_NEAR(LitCentre(s.Render()).x(), c.expectedX, 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scaling, ResizeTest,
+                         ::testing::Values(ResizeCase{"uniform_shows_the_square_plane", true, 75},
+                                           ResizeCase{"stretched_keeps_the_wide_plane", false,
+                                                      62.5}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(ViewportTest, RectanglesOffTheDeviceAreRefused) {
+    GlScene s(200, 100);
+    ASSERT_TRUE(s.Ok());
+    RefPtr<IDirect3DRMViewport> extra;
+    EXPECT_EQ(s.engine->CreateViewport(s.device.get(), s.camera.get(), 150, 0, 60, 10, extra),
+              D3DRMERR_BADVALUE);
+    EXPECT_EQ(extra, nullptr);
+    EXPECT_EQ(s.viewport->Configure(0, 0, 0, 10), D3DRMERR_BADVALUE);
+    EXPECT_EQ(s.viewport->Configure(-1, 0, 10, 10), D3DRMERR_BADVALUE);
+    EXPECT_EQ(s.viewport->GetWidth(), 200);
+    EXPECT_EQ(s.viewport->ForceUpdate(0, 0, 200, 100), D3DRM_OK);
+    EXPECT_EQ(s.viewport->ForceUpdate(0, 0, 201, 100), D3DRMERR_BADVALUE);
+}
+
+TEST(ViewportTest, ViewportsDrawOnlyInsideTheirRectangle) {
+    GlScene s(200, 100);
+    ASSERT_TRUE(s.Ok());
+    s.scene->SetSceneBackgroundRGB(0, 0, 1);
+    s.viewport->Configure(100, 50, 100, 50);
+    const QImage image = s.Render();
+    EXPECT_EQ(test::At(image, 150, 75), QColor(0, 0, 255));
+    EXPECT_EQ(test::At(image, 50, 25), QColor(0, 0, 0)) << "outside: never drawn";
+}
+
+} // namespace
+} // namespace qor
