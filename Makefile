@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 XVFB       := xvfb-run -a -s "-screen 0 1920x1080x24"
 CTEST      := ctest --output-on-failure --timeout 600 -j $(JOBS)
 
-.PHONY: all build run test test-build test-asan deps clean
+.PHONY: all build run test test-build test-asan deps package clean
 
 all: build
 
@@ -39,6 +39,10 @@ test-asan: $(ASAN_BUILD)/build.ninja
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	$(XVFB) $(CTEST) --test-dir $(ASAN_BUILD)
+
+# The Debian package, build/qor_<version>_<arch>.deb; install it with `apt install ./build/qor_*.deb`.
+package: deps build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
