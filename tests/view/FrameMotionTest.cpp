@@ -26,22 +26,16 @@ TEST_P(CountsAsMovingTest, JudgesByTheSumOfTheVelocityAndByTheAngle) {
 INSTANTIATE_TEST_SUITE_P(
     Frames, CountsAsMovingTest,
     ::testing::Values(RuleCase{"Still", {0, 0, 0}, 0, false},
-                      RuleCase{"MovingAlongX", {1, 0, 0}, 0, true},
                       RuleCase{"MovingBackwardsAlongZ", {0, 0, -0.5f}, 0, true},
-                      RuleCase{"ComponentsThatCancelOutCountAsStill", {1, -1, 0}, 0, false},
-                      RuleCase{"ThreeComponentsThatCancelOut", {2, -0.5f, -1.5f}, 0, false},
-                      RuleCase{"Spinning", {0, 0, 0}, 0.1f, true},
+                      RuleCase{"ComponentsThatCancelOutCountAsStill", {2, -0.5f, -1.5f}, 0, false},
                       RuleCase{"SpinningBackwards", {0, 0, 0}, -0.1f, true},
                       RuleCase{"CancellingVelocityButSpinning", {1, -1, 0}, 0.2f, true}),
     [](const auto& info) { return info.param.name; });
 
-// A scene root with a child, a grandchild and a second child; one setup per row.
+// A root with a child, a grandchild 2 units out along the child's x axis, and a sibling.
 struct Scene {
     RefPtr<IDirect3DRM> engine;
-    RefPtr<IDirect3DRMFrame> root;
-    RefPtr<IDirect3DRMFrame> child;
-    RefPtr<IDirect3DRMFrame> grandchild;
-    RefPtr<IDirect3DRMFrame> sibling;
+    RefPtr<IDirect3DRMFrame> root, child, grandchild, sibling;
 
     Scene() {
         Direct3DRMCreate(engine);
@@ -56,17 +50,17 @@ struct Scene {
 struct WalkCase {
     const char* name;
     std::function<void(Scene&)> setup;
-    bool fromRoot;  // HasMotion(root)
-    bool fromChild; // HasMotion(child)
+    bool belowRoot;
+    bool belowChild;
 };
 
 class AnyDescendantMovesTest : public ::testing::TestWithParam<WalkCase> {};
 
-TEST_P(AnyDescendantMovesTest, FindsTheFirstMovingDescendant) {
+TEST_P(AnyDescendantMovesTest, FindsAMovingDescendantButDoesNotTestTheFrameItself) {
     Scene scene;
     GetParam().setup(scene);
-    EXPECT_EQ(AnyDescendantMoves(scene.root.get(), scene.root.get()), GetParam().fromRoot);
-    EXPECT_EQ(AnyDescendantMoves(scene.child.get(), scene.root.get()), GetParam().fromChild);
+    EXPECT_EQ(AnyDescendantMoves(scene.root.get(), scene.root.get()), GetParam().belowRoot);
+    EXPECT_EQ(AnyDescendantMoves(scene.child.get(), scene.root.get()), GetParam().belowChild);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -75,22 +69,12 @@ INSTANTIATE_TEST_SUITE_P(
         WalkCase{"AllStill", [](Scene&) {}, false, false},
         WalkCase{"SiblingMoves", [](Scene& s) { s.sibling->SetVelocity(s.root.get(), 0, 1, 0); },
                  true, false},
-        WalkCase{"GrandchildSpins",
-                 [](Scene& s) { s.grandchild->SetRotation(s.root.get(), 0, 1, 0, 0.1f); }, true,
-                 true},
-        // The frame passed in is not itself tested; its grandchild moves with it.
-        WalkCase{"ChildMovesAndCarriesTheGrandchild",
-                 [](Scene& s) { s.child->SetVelocity(s.root.get(), 0, 0, 1); }, true, true},
-        // The grandchild, 2 units out along x, circles round its spinning parent.
+        // The grandchild circles round its spinning parent: it moves by the rotation alone.
         WalkCase{"ChildSpinsAndSwingsTheGrandchild",
                  [](Scene& s) { s.child->SetRotation(s.root.get(), 0, 1, 0, 0.5f); }, true, true},
         WalkCase{"SiblingVelocityComponentsCancelOut",
                  [](Scene& s) { s.sibling->SetVelocity(s.root.get(), 1, -1, 0); }, false, false}),
     [](const auto& info) { return info.param.name; });
-
-TEST(AnyDescendantMoves, NullFrameHasNoMotion) {
-    EXPECT_FALSE(AnyDescendantMoves(nullptr, nullptr));
-}
 
 } // namespace
 } // namespace qor
