@@ -9,7 +9,9 @@
 //   framebuffer blit, no second rendering). A change of size reconfigures the viewports and
 //   redraws; it never re-creates the device.
 // - The device's presenter repaints the widget at once, so one RenderStep is one engine tick
-//   and one presented frame; on a real display the swap waits for the vertical refresh.
+//   and one presented frame; on a real display the swap waits for the vertical refresh. Only
+//   the redraws that a change of the widget's position or size makes are shown by the paint
+//   that Qt schedules (a window composed in the middle of such a change stays black).
 // - Qt makes the window lazily. The device needs no window (it renders offscreen), so
 //   CreateDevice works before the widget is shown; when the widget's OpenGL side is set up
 //   (the window exists), the clipper is bound to the window and a device is made if none

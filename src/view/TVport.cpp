@@ -9,21 +9,18 @@
 
 #include <QEvent>
 #include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
 
 namespace qor {
 
 TVport::TVport(QWidget* owner) : QWidget(owner) {
+    // Nothing is painted here: the host's picture shows through.
     setAttribute(Qt::WA_NoSystemBackground);
     // Movement without a pressed button is reported too.
     setMouseTracking(true);
     resize(100, 75);
 }
 
-TVport::~TVport() {
-    Viewport.reset();
-}
+TVport::~TVport() = default;
 
 void TVport::AttachViewport(IDirect3DRM* engine, IDirect3DRMDevice* device,
                             IDirect3DRMFrame* camera) {
