@@ -18,7 +18,10 @@ deps:
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G Ninja
 
+# Automoc with Ninja does not notice a new header with Q_OBJECT in an existing build folder:
+# dropping its timestamp makes it look at every header again (it reruns moc only where needed).
 build: $(BUILD)/build.ninja
+	rm -f $(BUILD)/src/qorlib_autogen/timestamp
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: deps build
@@ -34,6 +37,7 @@ $(ASAN_BUILD)/build.ninja:
 	      -DQOR_WERROR=ON -DQOR_BENCH=OFF
 
 test-asan: $(ASAN_BUILD)/build.ninja
+	rm -f $(ASAN_BUILD)/src/qorlib_autogen/timestamp
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
