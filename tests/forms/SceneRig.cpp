@@ -1,8 +1,9 @@
 #include "SceneRig.h"
 
-#include "engine/ViewProjection.h"
 #include "kinematics/Angles.h"
 #include "kinematics/Solver.h"
+
+#include <algorithm>
 
 namespace qor::test {
 
@@ -34,13 +35,18 @@ bool SceneRig::Ok() const {
 }
 
 QPointF SceneRig::PixelOf(Vec3 p) const {
-    D3DVECTOR world{static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)};
-    D3DVECTOR view{};
-    camera->InverseTransform(&view, &world);
-    const ViewPlane plane = viewport->ShownViewPlane();
-    const double x = (view.x - plane.left) / (plane.right - plane.left) * viewport->GetWidth();
-    const double y = (plane.top - view.y) / (plane.top - plane.bottom) * viewport->GetHeight();
-    return {x, y};
+    const Vec3 eye{5, 10, -10};
+    const Vec3 z = Normalized({0, -0.8, 1});
+    const Vec3 up{0, 1, 0};
+    const Vec3 y = Normalized(up - Dot(up, z) * z);
+    const Vec3 x = Cross(y, z);
+    const Vec3 d = p - eye;
+    // Orthographic, the shorter side spanning -field..field, the longer one in proportion.
+    const double field = 14;
+    const double w = viewport->GetWidth();
+    const double h = viewport->GetHeight();
+    const double scale = std::min(w, h) / (2 * field); // pixels per scene unit
+    return {w / 2 + Dot(d, x) * scale, h / 2 - Dot(d, y) * scale};
 }
 
 Mechanism DefaultMechanism(MechanismPlane plane) {

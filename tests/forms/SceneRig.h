@@ -20,8 +20,10 @@ public:
     // False when a device was asked for and could not be made.
     bool Ok() const;
 
-    // The pixel (x right, y down, from the top left corner) at which the viewport shows a
-    // point of the scene.
+    // The pixel (x right, y down, from the top left corner) at which the program's camera
+    // shows a point of the scene on this viewport: worked out here from the camera's place
+    // (5, 10, -10), its view along (0, -0.8, 1) with up (0, 1, 0) and the field of 14, not read
+    // back from the engine.
     QPointF PixelOf(Vec3 scenePoint) const;
 
     RefPtr<IDirect3DRM> engine;
