@@ -127,7 +127,9 @@ HRESULT LoadModelFile(const QString& path, const char* objectName, MeshData& mes
     if (!input.open(QIODevice::ReadOnly)) {
         return D3DRMERR_FILENOTFOUND;
     }
-    const QByteArray bytes = input.read(kMaxModelFileBytes + 1);
+    // One byte more than the size found above shows a file that grew since; asking for the
+    // whole limit instead would make every load set aside 64 MB.
+    const QByteArray bytes = input.read(file.size() + 1);
     if (bytes.size() != file.size() || !IsPlausibleXText(bytes)) {
         return D3DRMERR_BADFILE;
     }
