@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/MeshData.h"
+#include "engine/Types.h"
 #include "engine/Visual.h"
 
 #include <cstdint>
@@ -16,6 +17,11 @@ public:
     // D3DRMLOAD_FROMFILE is offered. On failure the mesh builder keeps what it had.
     HRESULT Load(const char* fileName, const char* objectName, std::uint32_t flags);
 
+    // Scales the geometry about the model's origin by sx, sy and sz. Normals follow the surface;
+    // a negative product of the factors mirrors the mesh, and the faces are then wound the other
+    // way round so that their fronts stay outside. A zero or non-finite factor is refused.
+    HRESULT Scale(D3DVALUE sx, D3DVALUE sy, D3DVALUE sz);
+
     std::uint32_t GetVertexCount() const;
     std::uint32_t GetFaceCount() const;
 
@@ -24,6 +30,9 @@ public:
 
 private:
     ~IDirect3DRMMeshBuilder() override;
+
+    // The geometry changed: devices must not draw their old copies.
+    void RenewGeometryId();
 
     MeshData mesh_;
     std::uint64_t geometryId_;

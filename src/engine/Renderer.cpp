@@ -73,7 +73,9 @@ Renderer::Renderer(QOpenGLFunctions_3_3_Core& gl, int width, int height)
 
 Renderer::~Renderer() {
     gl_.glDeleteSamplers(static_cast<GLsizei>(samplers_.size()), samplers_.data());
-    gl_.glDeleteProgram(program_);
+    for (const ShaderProgram& program : programs_) {
+        gl_.glDeleteProgram(program.id);
+    }
     gl_.glDeleteFramebuffers(1, &framebuffer_);
     gl_.glDeleteRenderbuffers(1, &depthBuffer_);
     gl_.glDeleteTextures(1, &colorTexture_);
@@ -117,8 +119,17 @@ bool Renderer::Initialize() {
         gl_.glSamplerParameteri(samplers_[i], GL_TEXTURE_WRAP_S, GL_REPEAT);
         gl_.glSamplerParameteri(samplers_[i], GL_TEXTURE_WRAP_T, GL_REPEAT);
     }
-    program_ = BuildShaderProgram(gl_, uniforms_);
-    return program_ != 0;
+    // The shaders of the default way of drawing show whether this OpenGL can run them at all.
+    return Program(ShaderVariant{}).id != 0;
+}
+
+const ShaderProgram& Renderer::Program(const ShaderVariant& variant) {
+    const auto index = static_cast<std::size_t>(VariantIndex(variant));
+    if (!programTried_[index]) {
+        programTried_[index] = true;
+        programs_[index] = BuildShaderProgram(gl_, variant);
+    }
+    return programs_[index];
 }
 
 void Renderer::BeginFrame(FrameStats& stats) {
@@ -159,9 +170,14 @@ void Renderer::RenderViewport(const IDirect3DRMViewport& viewport, const RenderS
     gl_.glDepthMask(GL_TRUE);
     gl_.glClearColor(background[0], background[1], background[2], 1);
     gl_.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (camera != nullptr && viewport.GetFront() < viewport.GetBack()) {
-        gl_.glUseProgram(program_);
-        SetSceneUniforms(viewport, settings);
+    const ShaderVariant variant{static_cast<int>(settings.quality & D3DRMSHADE_MASK),
+                                (settings.quality & D3DRMLIGHT_MASK) == D3DRMLIGHT_ON,
+                                settings.colorModel == D3DCOLOR_MONO, settings.dither,
+                                lights_.count};
+    const ShaderProgram& program = Program(variant);
+    if (camera != nullptr && viewport.GetFront() < viewport.GetBack() && program.id != 0) {
+        gl_.glUseProgram(program.id);
+        SetSceneUniforms(program.uniforms, viewport, settings);
         ApplyStates(settings, states);
         const std::uint32_t fill = settings.quality & D3DRMFILL_MASK;
         if (fill == D3DRMFILL_WIREFRAME &&
@@ -172,12 +188,12 @@ void Renderer::RenderViewport(const IDirect3DRMViewport& viewport, const RenderS
             gl_.glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
             gl_.glEnable(GL_POLYGON_OFFSET_FILL);
             gl_.glPolygonOffset(1, 1);
-            DrawItems(ignored);
+            DrawItems(program.uniforms, ignored);
             gl_.glDisable(GL_POLYGON_OFFSET_FILL);
             gl_.glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
             gl_.glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
         }
-        DrawItems(stats.triangles);
+        DrawItems(program.uniforms, stats.triangles);
         gl_.glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
         gl_.glBindVertexArray(0);
         gl_.glUseProgram(0);
@@ -256,37 +272,34 @@ void Renderer::ApplyStates(const RenderSettings& settings, const RenderStates& s
     }
 }
 
-void Renderer::SetSceneUniforms(const IDirect3DRMViewport& viewport,
+void Renderer::SetSceneUniforms(const ShaderUniforms& u, const IDirect3DRMViewport& viewport,
                                 const RenderSettings& settings) {
     const Mat4f projection = ProjectionMatrix(viewport.GetProjection(), viewport.ShownViewPlane(),
                                               viewport.GetFront(), viewport.GetBack());
-    gl_.glUniformMatrix4fv(uniforms_.projection, 1, GL_FALSE, projection.m.data());
-    gl_.glUniform1i(uniforms_.shadeMode, static_cast<GLint>(settings.quality & D3DRMSHADE_MASK));
-    gl_.glUniform1i(uniforms_.lighting, (settings.quality & D3DRMLIGHT_MASK) == D3DRMLIGHT_ON);
-    gl_.glUniform1i(uniforms_.mono, settings.colorModel == D3DCOLOR_MONO);
-    gl_.glUniform1f(uniforms_.shades, static_cast<float>(settings.shades));
-    gl_.glUniform1i(uniforms_.dither, settings.dither);
-    gl_.glUniform3fv(uniforms_.ambient, 1, lights_.ambient.data());
-    gl_.glUniform1i(uniforms_.lightCount, lights_.count);
-    gl_.glUniform3fv(uniforms_.lightToward, kMaxDirectionalLights, lights_.toward.data());
-    gl_.glUniform3fv(uniforms_.lightColor, kMaxDirectionalLights, lights_.color.data());
-    gl_.glUniform1i(uniforms_.texture, 0);
+    gl_.glUniformMatrix4fv(u.projection, 1, GL_FALSE, projection.m.data());
+    gl_.glUniform1f(u.shades, static_cast<float>(settings.shades));
+    gl_.glUniform3fv(u.ambient, 1, lights_.ambient.data());
+    if (lights_.count > 0) {
+        gl_.glUniform3fv(u.lightToward, lights_.count, lights_.toward.data());
+        gl_.glUniform3fv(u.lightColor, lights_.count, lights_.color.data());
+    }
+    gl_.glUniform1i(u.texture, 0);
     gl_.glActiveTexture(GL_TEXTURE0);
     gl_.glBindSampler(0, samplers_[static_cast<std::size_t>(settings.textureQuality)]);
 }
 
-void Renderer::DrawItems(std::uint32_t& triangles) {
+void Renderer::DrawItems(const ShaderUniforms& u, std::uint32_t& triangles) {
     for (const DrawItem& item : items_) {
-        gl_.glUniformMatrix4fv(uniforms_.modelView, 1, GL_FALSE, item.modelView.m.data());
-        gl_.glUniformMatrix3fv(uniforms_.normalMatrix, 1, GL_FALSE, item.normalMatrix.data());
+        gl_.glUniformMatrix4fv(u.modelView, 1, GL_FALSE, item.modelView.m.data());
+        gl_.glUniformMatrix3fv(u.normalMatrix, 1, GL_FALSE, item.normalMatrix.data());
         gl_.glBindVertexArray(item.gpu->vertexArray);
         for (const GpuRange& range : item.gpu->ranges) {
             const MeshMaterial& material = item.mesh->materials[range.material];
-            gl_.glUniform4fv(uniforms_.diffuse, 1, material.diffuse.data());
-            gl_.glUniform3fv(uniforms_.specular, 1, material.specular.data());
-            gl_.glUniform3fv(uniforms_.emissive, 1, material.emissive.data());
-            gl_.glUniform1f(uniforms_.power, material.power);
-            gl_.glUniform1i(uniforms_.hasTexture, range.texture != 0);
+            gl_.glUniform4fv(u.diffuse, 1, material.diffuse.data());
+            gl_.glUniform3fv(u.specular, 1, material.specular.data());
+            gl_.glUniform3fv(u.emissive, 1, material.emissive.data());
+            gl_.glUniform1f(u.power, material.power);
+            gl_.glUniform1i(u.hasTexture, range.texture != 0);
             gl_.glBindTexture(GL_TEXTURE_2D, range.texture);
             gl_.glDrawElements(GL_TRIANGLES, range.count, GL_UNSIGNED_INT,
                                reinterpret_cast<const void*>(range.offset));

@@ -71,8 +71,12 @@ private:
     bool Initialize();
     void Collect(const IDirect3DRMFrame& frame, const RigidTransform& view, bool mono);
     void ApplyStates(const RenderSettings& settings, const RenderStates& states);
-    void SetSceneUniforms(const IDirect3DRMViewport& viewport, const RenderSettings& settings);
-    void DrawItems(std::uint32_t& triangles);
+    // The program for a way of drawing, compiled the first time it is needed; its id is 0 when
+    // it cannot be made.
+    const ShaderProgram& Program(const ShaderVariant& variant);
+    void SetSceneUniforms(const ShaderUniforms& u, const IDirect3DRMViewport& viewport,
+                          const RenderSettings& settings);
+    void DrawItems(const ShaderUniforms& u, std::uint32_t& triangles);
 
     QOpenGLFunctions_3_3_Core& gl_;
     int width_;
@@ -80,9 +84,9 @@ private:
     GLuint framebuffer_ = 0;
     GLuint colorTexture_ = 0;
     GLuint depthBuffer_ = 0;
-    GLuint program_ = 0;
     std::array<GLuint, 6> samplers_{}; // one per texture quality
-    ShaderUniforms uniforms_;
+    std::array<ShaderProgram, kShaderVariantCount> programs_{};
+    std::array<bool, kShaderVariantCount> programTried_{};
     GpuMeshCache meshes_;
     std::vector<DrawItem> items_;
     LightSet lights_;

@@ -3,25 +3,44 @@
 
 #include <QByteArray>
 
+#include <algorithm>
+
 namespace qor {
 
 namespace {
 
-// Shared by both stages: diffuse and specular light reaching a point with a given normal.
-const char* const kLighting = R"(
-uniform bool uLighting;
+// Both stages start with the variant's switches and the values passed between them, declared
+// with VARYING (out in the vertex stage, in in the fragment stage).
+const char* const kShared = R"(
+#define LIT_PER_VERTEX (LIGHTING == 1 && SHADE_MODE == 1)
+#define LIT_PER_PIXEL (LIGHTING == 1 && SHADE_MODE != 1)
+VARYING vec2 vUv;
+#if LIT_PER_PIXEL
+VARYING vec3 vPosition;
+#endif
+#if LIT_PER_PIXEL && SHADE_MODE == 2
+VARYING vec3 vNormal;
+#endif
+#if LIT_PER_VERTEX
+VARYING vec3 vDiffuseLight;
+VARYING vec3 vSpecularLight;
+#endif
+
+// Diffuse and specular light reaching a point with a given normal.
 uniform vec3 uAmbient;
-uniform int uLightCount;
-uniform vec3 uLightToward[8];
-uniform vec3 uLightColor[8];
+#if LIGHTS > 0
+uniform vec3 uLightToward[LIGHTS];
+uniform vec3 uLightColor[LIGHTS];
+#endif
 uniform vec3 uSpecular;
 uniform float uPower;
 
 void Lighting(vec3 position, vec3 normal, out vec3 diffuse, out vec3 specular) {
     diffuse = uAmbient;
     specular = vec3(0.0);
+#if LIGHTS > 0
     vec3 toEye = normalize(-position);
-    for (int i = 0; i < uLightCount; ++i) {
+    for (int i = 0; i < LIGHTS; ++i) {
         float facing = dot(normal, uLightToward[i]);
         if (facing > 0.0) {
             diffuse += uLightColor[i] * facing;
@@ -31,6 +50,7 @@ void Lighting(vec3 position, vec3 normal, out vec3 diffuse, out vec3 specular) {
             }
         }
     }
+#endif
 }
 )";
 
@@ -41,83 +61,84 @@ layout(location = 2) in vec2 aUv;
 uniform mat4 uModelView;
 uniform mat3 uNormalMatrix;
 uniform mat4 uProjection;
-out vec3 vPosition;
-out vec3 vNormal;
-out vec2 vUv;
-out vec3 vDiffuseLight;
-out vec3 vSpecularLight;
 
 void main() {
     vec4 position = uModelView * vec4(aPosition, 1.0);
-    vPosition = position.xyz;
-    vNormal = normalize(uNormalMatrix * aNormal);
     vUv = aUv;
-    Lighting(vPosition, vNormal, vDiffuseLight, vSpecularLight);
+#if LIT_PER_PIXEL
+    vPosition = position.xyz;
+#endif
+#if LIT_PER_PIXEL && SHADE_MODE == 2
+    vNormal = normalize(uNormalMatrix * aNormal);
+#endif
+#if LIT_PER_VERTEX
+    Lighting(position.xyz, normalize(uNormalMatrix * aNormal), vDiffuseLight, vSpecularLight);
+#endif
     gl_Position = uProjection * position;
 }
 )";
 
 const char* const kFragment = R"(
-in vec3 vPosition;
-in vec3 vNormal;
-in vec2 vUv;
-in vec3 vDiffuseLight;
-in vec3 vSpecularLight;
-uniform int uShadeMode;
-uniform bool uMono;
 uniform float uShades;
-uniform bool uDither;
 uniform vec4 uDiffuse;
 uniform vec3 uEmissive;
 uniform bool uHasTexture;
 uniform sampler2D uTexture;
 out vec4 fragColor;
 
-const float kBayer[16] = float[16](0.0, 8.0, 2.0, 10.0, 12.0, 4.0, 14.0, 6.0,
-                                   3.0, 11.0, 1.0, 9.0, 15.0, 7.0, 13.0, 5.0);
-
+#if MONO
 // An intensity on the ramp of uShades levels; the dither spreads the rounding over 4x4 pixels.
 float OnRamp(float intensity) {
     float levels = uShades - 1.0;
+#if DITHER
+    const float kBayer[16] = float[16](0.0, 8.0, 2.0, 10.0, 12.0, 4.0, 14.0, 6.0,
+                                       3.0, 11.0, 1.0, 9.0, 15.0, 7.0, 13.0, 5.0);
     ivec2 cell = ivec2(gl_FragCoord.xy) & 3;
-    float threshold = uDither ? (kBayer[cell.y * 4 + cell.x] + 0.5) / 16.0 : 0.5;
+    float threshold = (kBayer[cell.y * 4 + cell.x] + 0.5) / 16.0;
+#else
+    float threshold = 0.5;
+#endif
     return clamp(floor(clamp(intensity, 0.0, 1.0) * levels + threshold) / levels, 0.0, 1.0);
 }
+#endif
 
 void main() {
-    vec4 base = uDiffuse;
-    if (uHasTexture) {
-        base *= texture(uTexture, vUv);
-    }
-    if (!uLighting) {
-        fragColor = base;
-        return;
-    }
+    vec4 base = uHasTexture ? uDiffuse * texture(uTexture, vUv) : uDiffuse;
+#if LIGHTING == 0
+    fragColor = base;
+#else
     vec3 diffuseLight;
     vec3 specularLight;
-    if (uShadeMode == 0) {
-        // The face's own normal, towards the viewer.
-        vec3 faceNormal = -normalize(cross(dFdx(vPosition), dFdy(vPosition)));
-        Lighting(vPosition, faceNormal, diffuseLight, specularLight);
-    } else if (uShadeMode == 1) {
-        diffuseLight = vDiffuseLight;
-        specularLight = vSpecularLight;
-    } else {
-        Lighting(vPosition, normalize(vNormal), diffuseLight, specularLight);
-    }
-    if (uMono) {
-        diffuseLight = vec3(OnRamp(diffuseLight.r));
-        specularLight = vec3(OnRamp(specularLight.r));
-    }
+#if SHADE_MODE == 0
+    // The face's own normal, towards the viewer.
+    Lighting(vPosition, -normalize(cross(dFdx(vPosition), dFdy(vPosition))), diffuseLight,
+             specularLight);
+#elif SHADE_MODE == 1
+    diffuseLight = vDiffuseLight;
+    specularLight = vSpecularLight;
+#else
+    Lighting(vPosition, normalize(vNormal), diffuseLight, specularLight);
+#endif
+#if MONO
+    diffuseLight = vec3(OnRamp(diffuseLight.r));
+    specularLight = vec3(OnRamp(specularLight.r));
+#endif
     fragColor = vec4(clamp(uEmissive + base.rgb * diffuseLight + uSpecular * specularLight,
                            0.0, 1.0), base.a);
+#endif
 }
 )";
 
-GLuint CompileStage(QOpenGLFunctions_3_3_Core& gl, GLenum stage, const char* body,
-                    bool withLighting) {
-    const QByteArray source = QByteArray("#version 330 core\n") +
-                              (withLighting ? QByteArray(kLighting) : QByteArray()) + body;
+QByteArray Prologue(const ShaderVariant& v, const char* varying) {
+    return QByteArray("#version 330 core\n") + "#define SHADE_MODE " +
+           QByteArray::number(v.shadeMode) + "\n#define LIGHTING " +
+           QByteArray::number(v.lighting ? 1 : 0) + "\n#define MONO " +
+           QByteArray::number(v.mono ? 1 : 0) + "\n#define DITHER " +
+           QByteArray::number(v.dither ? 1 : 0) + "\n#define LIGHTS " +
+           QByteArray::number(v.lights) + "\n#define VARYING " + varying + "\n" + kShared;
+}
+
+GLuint CompileStage(QOpenGLFunctions_3_3_Core& gl, GLenum stage, const QByteArray& source) {
     const char* text = source.constData();
     const GLuint shader = gl.glCreateShader(stage);
     gl.glShaderSource(shader, 1, &text, nullptr);
@@ -136,38 +157,52 @@ GLuint CompileStage(QOpenGLFunctions_3_3_Core& gl, GLenum stage, const char* bod
 
 } // namespace
 
-GLuint BuildShaderProgram(QOpenGLFunctions_3_3_Core& gl, ShaderUniforms& u) {
-    const GLuint vertex = CompileStage(gl, GL_VERTEX_SHADER, kVertex, true);
-    const GLuint fragment = CompileStage(gl, GL_FRAGMENT_SHADER, kFragment, true);
-    GLuint program = 0;
+ShaderVariant Normalized(ShaderVariant v) {
+    v.shadeMode = std::clamp(v.shadeMode, 0, 2);
+    v.lights = std::clamp(v.lights, 0, kMaxDirectionalLights);
+    if (!v.lighting) {
+        v = {0, false, false, false, 0};
+    }
+    v.dither = v.dither && v.mono;
+    return v;
+}
+
+int VariantIndex(const ShaderVariant& variant) {
+    const ShaderVariant v = Normalized(variant);
+    const int colour = v.mono ? (v.dither ? 2 : 1) : 0;
+    return ((v.shadeMode * 2 + (v.lighting ? 1 : 0)) * 3 + colour) * (kMaxDirectionalLights + 1) +
+           v.lights;
+}
+
+ShaderProgram BuildShaderProgram(QOpenGLFunctions_3_3_Core& gl, const ShaderVariant& variant) {
+    const ShaderVariant v = Normalized(variant);
+    const GLuint vertex = CompileStage(gl, GL_VERTEX_SHADER, Prologue(v, "out") + kVertex);
+    const GLuint fragment = CompileStage(gl, GL_FRAGMENT_SHADER, Prologue(v, "in") + kFragment);
+    ShaderProgram program;
     if (vertex != 0 && fragment != 0) {
-        program = gl.glCreateProgram();
-        gl.glAttachShader(program, vertex);
-        gl.glAttachShader(program, fragment);
-        gl.glLinkProgram(program);
+        program.id = gl.glCreateProgram();
+        gl.glAttachShader(program.id, vertex);
+        gl.glAttachShader(program.id, fragment);
+        gl.glLinkProgram(program.id);
         GLint linked = 0;
-        gl.glGetProgramiv(program, GL_LINK_STATUS, &linked);
+        gl.glGetProgramiv(program.id, GL_LINK_STATUS, &linked);
         if (linked == 0) {
-            gl.glDeleteProgram(program);
-            program = 0;
+            gl.glDeleteProgram(program.id);
+            program.id = 0;
         }
     }
     gl.glDeleteShader(vertex);
     gl.glDeleteShader(fragment);
-    if (program == 0) {
-        return 0;
+    if (program.id == 0) {
+        return program;
     }
-    const auto at = [&](const char* name) { return gl.glGetUniformLocation(program, name); };
+    const auto at = [&](const char* name) { return gl.glGetUniformLocation(program.id, name); };
+    ShaderUniforms& u = program.uniforms;
     u.modelView = at("uModelView");
     u.normalMatrix = at("uNormalMatrix");
     u.projection = at("uProjection");
-    u.shadeMode = at("uShadeMode");
-    u.lighting = at("uLighting");
-    u.mono = at("uMono");
     u.shades = at("uShades");
-    u.dither = at("uDither");
     u.ambient = at("uAmbient");
-    u.lightCount = at("uLightCount");
     u.lightToward = at("uLightToward");
     u.lightColor = at("uLightColor");
     u.diffuse = at("uDiffuse");

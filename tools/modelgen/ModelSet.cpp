@@ -23,8 +23,8 @@ std::vector<ModelFile> ModelSetFiles() {
         {"ENV/" + gridTextureName, GridTextureBmp()},
         {"ENV/xyzb.x", XFileText(AxesModel(AxesStyle::World))},
         {"ENV/xyz.x", XFileText(AxesModel(AxesStyle::Mechanism))},
-        {"ENV/hingepurple.x", XFileText(HingeModel("HingePurple", {0.5, 0.18, 0.66}))},
-        {"ENV/hingeyello.x", XFileText(HingeModel("HingeYellow", {0.66, 0.56, 0.04}))},
+        {"ENV/hingepurple.x", XFileText(HingeModel("HingePurple", {0.68, 0.3, 0.9}))},
+        {"ENV/hingeyello.x", XFileText(HingeModel("HingeYellow", {0.98, 0.82, 0.1}))},
     };
     for (int length = 1; length <= 10; ++length)
         files.push_back({"LINKS/L" + std::to_string(length) + ".x", XFileText(LinkModel(length))});

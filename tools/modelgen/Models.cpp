@@ -38,31 +38,54 @@ constexpr double boardThickness = 1;
 constexpr double wallHeight = 30;
 constexpr double gridTile = 10;
 
-const Rgb steel{0.36, 0.38, 0.43};
+// The program lights the scene with the view's grey ambient light of 0.5 and a white lamp
+// shining along +z. What lies on the floor faces up, away from the lamp, and gets 0.5; what
+// stands before the wall faces the camera and the lamp and gets 0.5 + 1. A surface shows
+// emissive + diffuse x light (x texture), clipped at 1.
+constexpr double floorLight = 0.5;
+constexpr double wallLight = 1.5;
 
-// The scene's lamp shines along +z, so what lies on the floor faces away from it and gets only
-// the ambient light, while what stands before the wall gets both. A glow of a third of the
-// colour keeps the floor's parts bright, and diffuse colours of at most about 2/3 keep the
-// wall's parts from washing out to white under ambient + lamp.
-constexpr double glow = 0.3;
-
-Material Shiny(const std::string& name, Rgb colour, double power, double specular) {
-    return {name,
-            colour,
-            1,
-            power,
-            {specular, specular, specular},
-            {glow * colour.r, glow * colour.g, glow * colour.b},
-            {}};
+Rgb Scaled(double s, Rgb c) {
+    return {s * c.r, s * c.g, s * c.b};
 }
 
-Material GridSheet(const std::string& texture) {
-    Material sheet = Shiny("GridSheet", {1, 1, 1}, 8, 0.1);
+Material Made(const std::string& name, Rgb diffuse, Rgb emissive, double power, double specular) {
+    return {name, diffuse, 1, power, {specular, specular, specular}, emissive, {}};
+}
+
+// For parts that stand in both lights (the links and the hinges): mostly their own glow,
+// with a little diffuse light for their shape, so that a part shows its colour before the wall
+// and four fifths of it on the floor, never washed out.
+Material Glowing(const std::string& name, Rgb colour, double power, double specular) {
+    return Made(name, Scaled(0.2, colour), Scaled(0.7, colour), power, specular);
+}
+
+// For surfaces made for one light (a board's sheet or edge): they show their colour under it,
+// half of it from the light, so that their shading (and a texture's lines) keep their contrast.
+Material LitBy(double light, const std::string& name, Rgb colour, double power, double specular) {
+    return Made(name, Scaled(0.5 / light, colour), Scaled(0.5, colour), power, specular);
+}
+
+const Rgb steel{0.58, 0.6, 0.66};
+const Rgb paper{0.96, 0.95, 0.91};
+
+// Matte paper with the centimetre grid, for the floor's top or the wall's face. The floor's is a
+// shade darker, so that the corner where the wall stands on the floor shows.
+constexpr double floorShade = 0.9;
+Material GridSheet(double light, double shade, const std::string& texture) {
+    Material sheet = LitBy(light, "GridSheet", Scaled(shade, paper), 0, 0);
     sheet.texture = texture;
     return sheet;
 }
 
-const Material boardEdge = Shiny("BoardEdge", {0.55, 0.42, 0.28}, 4, 0.05);
+// Only the floor board's front edge shows, facing the lamp.
+const Material boardEdge = LitBy(wallLight, "BoardEdge", {0.62, 0.46, 0.3}, 4, 0.05);
+
+// The axes keep pure colours, matched by the legend; a glow of a third keeps them bright on the
+// floor.
+Material AxisColour(const std::string& name, Rgb colour) {
+    return Made(name, colour, Scaled(0.3, colour), 20, 0.4);
+}
 
 struct AxesSize {
     double shaftLength, shaftRadius, headLength, headRadius, originRadius;
@@ -73,8 +96,8 @@ struct AxesSize {
 Mesh LinkModel(int length) {
     Mesh mesh;
     mesh.name = "Link" + std::to_string(length);
-    const int bar = AddMaterial(mesh, Shiny("LinkBar", {0.72, 0.34, 0.06}, 24, 0.45));
-    const int pin = AddMaterial(mesh, Shiny("LinkPin", steel, 40, 0.8));
+    const int bar = AddMaterial(mesh, Glowing("LinkBar", {0.95, 0.52, 0.12}, 24, 0.25));
+    const int pin = AddMaterial(mesh, Glowing("LinkPin", steel, 40, 0.5));
     AddRoundedBar(mesh, length, barHalfWidth, barHalfThickness, barSegmentsPerEnd, bar);
     AddCylinder(mesh, {0, pivotPinBottom, 0}, {0, pivotPinTop, 0}, pivotPinRadius, pinSegments,
                 pin);
@@ -87,8 +110,8 @@ Mesh LinkModel(int length) {
 Mesh HingeModel(const std::string& name, Rgb colour) {
     Mesh mesh;
     mesh.name = name;
-    const int drum = AddMaterial(mesh, Shiny(name + "Drum", colour, 30, 0.6));
-    const int axle = AddMaterial(mesh, Shiny(name + "Axle", steel, 40, 0.8));
+    const int drum = AddMaterial(mesh, Glowing(name + "Drum", colour, 30, 0.3));
+    const int axle = AddMaterial(mesh, Glowing(name + "Axle", steel, 40, 0.5));
     AddCylinder(mesh, {0, -drumHalfHeight, 0}, {0, drumHalfHeight, 0}, drumRadius, hingeSegments,
                 drum);
     AddCylinder(mesh, {0, -axleHalfHeight, 0}, {0, axleHalfHeight, 0}, axleRadius, hingeSegments,
@@ -114,14 +137,14 @@ Mesh AxesModel(AxesStyle style) {
     };
     constexpr int segments = 16;
     for (const Arrow& arrow : arrows) {
-        const int material = AddMaterial(mesh, Shiny(arrow.name, arrow.colour, 20, 0.4));
+        const int material = AddMaterial(mesh, AxisColour(arrow.name, arrow.colour));
         const Vec3 shaftEnd = size.shaftLength * arrow.direction;
         AddCylinder(mesh, {}, shaftEnd, size.shaftRadius, segments, material);
         AddCone(mesh, shaftEnd, (size.shaftLength + size.headLength) * arrow.direction,
                 size.headRadius, segments, material);
     }
     if (size.originRadius > 0) {
-        const int origin = AddMaterial(mesh, Shiny("AxesOrigin", {0.9, 0.9, 0.9}, 20, 0.4));
+        const int origin = AddMaterial(mesh, AxisColour("AxesOrigin", {0.9, 0.9, 0.9}));
         AddSphere(mesh, {}, size.originRadius, 8, 16, origin);
     }
     return mesh;
@@ -131,7 +154,7 @@ Mesh FloorModel(const std::string& texture) {
     Mesh mesh;
     mesh.name = "Floor";
     mesh.textured = true;
-    const int sheet = AddMaterial(mesh, GridSheet(texture));
+    const int sheet = AddMaterial(mesh, GridSheet(floorLight, floorShade, texture));
     const int edge = AddMaterial(mesh, boardEdge);
     AddBox(mesh, {-floorHalfWidth, -boardThickness, -floorDepth}, {floorHalfWidth, 0, 0},
            {edge, edge, edge, sheet, edge, edge}, gridTile);
@@ -142,7 +165,7 @@ Mesh WallModel(const std::string& texture) {
     Mesh mesh;
     mesh.name = "Wall";
     mesh.textured = true;
-    const int sheet = AddMaterial(mesh, GridSheet(texture));
+    const int sheet = AddMaterial(mesh, GridSheet(wallLight, 1, texture));
     const int edge = AddMaterial(mesh, boardEdge);
     AddBox(mesh, {-floorHalfWidth, -boardThickness, 0},
            {floorHalfWidth, wallHeight, boardThickness}, {edge, edge, edge, edge, sheet, edge},

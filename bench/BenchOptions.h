@@ -1,0 +1,25 @@
+// The command line of qor-bench.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qor::bench {
+
+struct BenchOptions {
+    int width = 1920;
+    int height = 1080;
+    int frames = 300;
+    std::string models; // empty: the program's own lookup of the model set
+    bool bare = false;  // also draw the same triangles through a minimal OpenGL loop
+    bool startup = false;
+};
+
+// The options, or nothing (with the reason in error) for a command line it cannot read.
+std::optional<BenchOptions> ParseBenchOptions(const std::vector<std::string>& arguments,
+                                              std::string& error);
+
+extern const char* const kBenchUsage;
+
+} // namespace qor::bench

@@ -1,0 +1,41 @@
+#include "forms/LoadModel.h"
+
+#include "engine/Engine.h"
+#include "engine/Frame.h"
+#include "engine/MeshBuilder.h"
+#include "platform/MessageBox.h"
+
+namespace qor {
+
+namespace {
+
+void ShowLoadError(const QString& text) {
+    ShowMessageBox(nullptr, text, QStringLiteral("Ошибка !"), MsgIcon::Warning, MsgButtons::Ok);
+}
+
+} // namespace
+
+bool LoadModel(IDirect3DRM* engine, IDirect3DRMFrame* frame, const QString& fileName,
+               double xScale) {
+    RefPtr<IDirect3DRMMeshBuilder> meshBuilder;
+    if (Failed(engine->CreateMeshBuilder(meshBuilder))) {
+        return false;
+    }
+    if (Failed(meshBuilder->Load(fileName.toUtf8().constData(), nullptr, D3DRMLOAD_FROMFILE))) {
+        meshBuilder.reset();
+        ShowLoadError(QStringLiteral("Не могу загрузить файлы конструкции.\n"));
+        return false;
+    }
+    if (xScale != 1.0) {
+        meshBuilder->Scale(static_cast<D3DVALUE>(xScale), 1, 1);
+    }
+    if (Failed(frame->AddVisual(meshBuilder.get()))) {
+        meshBuilder.reset();
+        ShowLoadError(QStringLiteral("Ошибка при создании конструкции.\n"));
+        return false;
+    }
+    meshBuilder.reset();
+    return true;
+}
+
+} // namespace qor

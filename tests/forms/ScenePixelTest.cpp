@@ -1,0 +1,100 @@
+// Both linkages are drawn where the program's camera should see them: the default scene is
+// rendered offscreen with the program's viewport settings, and the hinge colours are looked for
+// on the drums around the pixels onto which B of each mechanism projects, the links' colour half
+// way along them.
+#include "SceneFixture.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+namespace qor::test {
+namespace {
+
+using ColourTest = std::function<bool(const QColor&)>;
+
+bool Purple(const QColor& c) {
+    return c.blue() - c.green() > 40 && c.red() - c.green() > 25;
+}
+
+bool Yellow(const QColor& c) {
+    return c.red() > 150 && c.green() > 120 && c.red() - c.blue() > 100 &&
+           c.green() - c.blue() > 80;
+}
+
+bool Orange(const QColor& c) {
+    return c.red() > 120 && c.red() - c.green() > 40 && c.green() - c.blue() > 30;
+}
+
+// Pixels of the 3 x 3 block around a point that pass the test.
+int Matching(const QImage& image, QPointF at, const ColourTest& test) {
+    const int x = static_cast<int>(std::lround(at.x()));
+    const int y = static_cast<int>(std::lround(at.y()));
+    int count = 0;
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            if (image.valid(x + dx, y + dy) && test(image.pixelColor(x + dx, y + dy))) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+class ScenePixelTest : public SceneFixture {
+protected:
+    ScenePixelTest() : SceneFixture(1920, 1080) {}
+};
+
+TEST_F(ScenePixelTest, BothLinkagesShowWhereTheCameraSeesThem) {
+    ASSERT_TRUE(rig.Ok());
+    ASSERT_TRUE(Build());
+    rig.engine->Tick(0);
+    const QImage image = rig.device->GrabImage();
+    ASSERT_EQ(image.size(), QSize(1920, 1080));
+
+    struct Spot {
+        std::string what;
+        Vec3 scenePoint;
+        ColourTest colour;
+    };
+    // Half way along link 1, and between its pivot and link 4's pivot on the other side of the
+    // axes: the floor or the wall, not a link.
+    const auto along = [](const Mechanism& m, double first, double second) {
+        const double lift = m.Plane == MechanismPlane::Horizontal ? 0.1 : 0.2;
+        return ScenePointOf(m, first, second, lift);
+    };
+    // The hinge's steel axle stands out of the middle of its drum (radius 0.32): look beside it.
+    const Vec3 besideAxle{0.22, 0, 0};
+    const Spot spots[] = {
+        {"purple hinge left of B of the floor mechanism", SceneB(m1) - besideAxle, Purple},
+        {"purple hinge right of B of the floor mechanism", SceneB(m1) + besideAxle, Purple},
+        {"yellow hinge left of B of the wall mechanism", SceneB(m2) - besideAxle, Yellow},
+        {"yellow hinge right of B of the wall mechanism", SceneB(m2) + besideAxle, Yellow},
+        {"link 3 of the floor mechanism", along(m1, (m1.B.x + m1.Joint43.x) / 2, m1.B.z / 2),
+         Orange},
+        {"link 3 of the wall mechanism", along(m2, (m2.B.x + m2.Joint43.x) / 2, m2.B.y / 2),
+         Orange},
+    };
+    for (const Spot& spot : spots) {
+        const QPointF pixel = rig.PixelOf(spot.scenePoint);
+        EXPECT_GE(Matching(image, pixel, spot.colour), 5)
+            << spot.what << " at pixel " << pixel.x() << ", " << pixel.y() << ": "
+            << image.pixelColor(pixel.toPoint()).name().toStdString();
+    }
+    // Nothing of either linkage 2 cm to the left of pivot 1.
+    for (const Mechanism* m : {&m1, &m2}) {
+        const QPointF pixel = rig.PixelOf(along(*m, -2, 0.5));
+        for (const ColourTest& colour :
+             {ColourTest(Purple), ColourTest(Yellow), ColourTest(Orange)}) {
+            EXPECT_EQ(Matching(image, pixel, colour), 0)
+                << "left of pivot 1 at " << pixel.x() << ", " << pixel.y();
+        }
+    }
+}
+
+} // namespace
+} // namespace qor::test

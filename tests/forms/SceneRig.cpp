@@ -1,0 +1,79 @@
+#include "SceneRig.h"
+
+#include "kinematics/Angles.h"
+#include "kinematics/Solver.h"
+
+#include <algorithm>
+
+namespace qor::test {
+
+SceneRig::SceneRig(int width, int height) : wantsDevice_(width > 0 && height > 0) {
+    Direct3DRMCreate(engine);
+    engine->CreateFrame(nullptr, scene);
+    RefPtr<IDirect3DRMLight> ambient;
+    engine->CreateLightRGB(D3DRMLIGHT_AMBIENT, 0.5f, 0.5f, 0.5f, ambient);
+    scene->AddLight(ambient.get());
+    engine->CreateFrame(scene.get(), camera);
+    if (!wantsDevice_) {
+        return;
+    }
+    clipper = MakeRef<IDirectDrawClipper>();
+    engine->CreateDeviceFromClipper(clipper.get(), nullptr, width, height, device);
+    if (!device) {
+        return;
+    }
+    engine->CreateViewport(device.get(), camera.get(), 0, 0, width, height, viewport);
+    viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC);
+    viewport->SetFront(0.1f);
+    viewport->SetBack(5000.0f);
+    viewport->SetField(14.0f);
+    device->SetQuality(D3DRMRENDER_FLAT);
+}
+
+bool SceneRig::Ok() const {
+    return !wantsDevice_ || (device && viewport);
+}
+
+QPointF SceneRig::PixelOf(Vec3 p) const {
+    const Vec3 eye{5, 10, -10};
+    const Vec3 z = Normalized({0, -0.8, 1});
+    const Vec3 up{0, 1, 0};
+    const Vec3 y = Normalized(up - Dot(up, z) * z);
+    const Vec3 x = Cross(y, z);
+    const Vec3 d = p - eye;
+    // Orthographic, the shorter side spanning -field..field, the longer one in proportion.
+    const double field = 14;
+    const double w = viewport->GetWidth();
+    const double h = viewport->GetHeight();
+    const double scale = std::min(w, h) / (2 * field); // pixels per scene unit
+    return {w / 2 + Dot(d, x) * scale, h / 2 - Dot(d, y) * scale};
+}
+
+Mechanism DefaultMechanism(MechanismPlane plane) {
+    Mechanism m;
+    m.Plane = plane;
+    m.a = 3;
+    m.b = 0;
+    m.L1 = 3;
+    m.L2 = 6;
+    m.L3 = 6;
+    m.L4 = 3;
+    m.Velocity1 = static_cast<double>(DegToRad(1));
+    m.Velocity4 = static_cast<double>(DegToRad(1));
+    return m;
+}
+
+Vec3 ScenePointOf(const Mechanism& m, double first, double second, double lift) {
+    const Vec3 floor{5.5, 0, 2};
+    if (m.Plane == MechanismPlane::Horizontal) {
+        return floor + Vec3{-m.a / 2 + first, 0.1 + lift, -9.5 + second};
+    }
+    return floor + Vec3{-m.a / 2 + first, 1.0 + second, -0.2 - lift};
+}
+
+Vec3 SceneB(const Mechanism& m) {
+    const double lift = m.Plane == MechanismPlane::Horizontal ? 0.1 : 0.2;
+    return ScenePointOf(m, m.B.x, SecondPlaneCoordinate(m.Plane, m.B), lift);
+}
+
+} // namespace qor::test
