@@ -29,12 +29,12 @@ constexpr double axleRadius = 0.12;
 constexpr double axleHalfHeight = 0.15;
 constexpr int hingeSegments = 24;
 
-constexpr double floorHalfWidth = 25;
+constexpr double floorHalfWidth = 30;
 // The program's default camera looks down on the floor from (5, 10, -10) with its front clipping
 // plane 0.1 ahead; a floor reaching nearer than about 19.8 cm in front of the wall would be cut by
 // that plane in the default view.
 constexpr double floorDepth = 19.5;
-constexpr double boardThickness = 1;
+constexpr double boardThickness = 3;
 constexpr double wallHeight = 30;
 constexpr double gridTile = 10;
 
