@@ -7,6 +7,7 @@
 #include "QStringPrinter.h"
 #include "engine/GlScene.h"
 
+#include "engine/Object.h"
 #include "forms/FrmSetup.h"
 #include "platform/MessageBox.h"
 
@@ -21,6 +22,12 @@
 #include <string>
 
 namespace qortest {
+
+// Declared first, destroyed last: every engine object made during a test is gone at its end.
+struct NoEngineObjectLeft {
+    std::int64_t before = qor::IDirect3DRMObject::LiveObjectCount();
+    ~NoEngineObjectLeft() { EXPECT_EQ(qor::IDirect3DRMObject::LiveObjectCount(), before); }
+};
 
 class SetupDialog : public testing::Test {
 public:
@@ -108,6 +115,7 @@ public:
         Click("btnAdd");
     }
 
+    NoEngineObjectLeft noLeak;
     QTemporaryDir iniDir;
     qor::test::GlScene scene;
     qor::MessageBoxRecorder boxes;
