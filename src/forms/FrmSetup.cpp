@@ -20,6 +20,8 @@
 #include <QShowEvent>
 #include <QTabWidget>
 
+#include <utility>
+
 namespace qor {
 
 TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
@@ -37,12 +39,11 @@ TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
         PageControl->setEnabled(false);
         return;
     }
-    Changed = false;
     FillRenderStateTypes();
 }
 
+// The state types' value lists live in the combo's items and go with it.
 TSetupForm::~TSetupForm() {
-    RSTypeCombo->clear();
     ReleaseDevices();
     RMEngine.reset();
 }
