@@ -7,13 +7,17 @@
 #include "forms/FrmSetup.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -62,6 +66,21 @@ int main(int argc, char** argv) {
             return 1;
         }
         auto* pages = form.findChild<QTabWidget*>("PageControl");
+        // A composed render-state list, and a save, so that their pages show something.
+        QTemporaryDir iniDir;
+        form.SetSettingsFileName(iniDir.filePath("qor.ini"));
+        auto* types = form.findChild<QComboBox*>("RSTypeCombo");
+        auto* values = form.findChild<QComboBox*>("RSValCombo");
+        for (const auto& [type, value] : {std::pair{"D3DRENDERSTATE_CULLMODE=22", "D3DCULL_NONE=1"},
+                                          std::pair{"D3DRENDERSTATE_ZFUNC=23", "D3DCMP_LESS=2"}}) {
+            types->setCurrentIndex(types->findText(type));
+            values->setCurrentIndex(values->findText(value));
+            form.findChild<QPushButton*>("btnAdd")->click();
+        }
+        auto* dither = form.findChild<QCheckBox*>("cbDither");
+        dither->click();
+        dither->click();
+        form.findChild<QPushButton*>("btnSave")->click();
         const char* names[] = {"page_device", "page_viewport", "page_renderstate", "page_drivers"};
         for (int i = 0; i < pages->count(); ++i) {
             pages->setCurrentIndex(i);
