@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 XVFB       := xvfb-run -a -s "-screen 0 1920x1080x24"
 CTEST      := ctest --output-on-failure --timeout 600 -j $(JOBS)
 
-.PHONY: all build run test test-build test-asan deps clean
+.PHONY: all build run test test-build test-asan deps package clean
 
 all: build
 
@@ -18,7 +18,10 @@ deps:
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G Ninja
 
+# Automoc with Ninja does not notice a new header with Q_OBJECT in an existing build folder:
+# dropping its timestamp makes it look at every header again (it reruns moc only where needed).
 build: $(BUILD)/build.ninja
+	rm -f $(BUILD)/src/qorlib_autogen/timestamp
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: deps build
@@ -34,11 +37,16 @@ $(ASAN_BUILD)/build.ninja:
 	      -DQOR_WERROR=ON -DQOR_BENCH=OFF
 
 test-asan: $(ASAN_BUILD)/build.ninja
+	rm -f $(ASAN_BUILD)/src/qorlib_autogen/timestamp
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	$(XVFB) $(CTEST) --test-dir $(ASAN_BUILD)
+
+# The Debian package, build/qor_<version>_<arch>.deb; install it with `apt install ./build/qor_*.deb`.
+package: deps build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

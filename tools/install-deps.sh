@@ -24,6 +24,11 @@ libbenchmark-dev
 xvfb
 xauth
 fonts-dejavu-core
+desktop-file-utils
+appstream
+dpkg-dev
+fakeroot
+xdotool
 "
 
 missing=""

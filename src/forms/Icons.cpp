@@ -1,5 +1,7 @@
 #include "forms/Icons.h"
 
+#include "forms/ProgramIconArt.h"
+
 #include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
@@ -191,40 +193,43 @@ void DrawRotateScene(QPainter& p) {
     p.drawPolygon(head);
 }
 
+// Paints the program icon's shapes.
+class PainterCanvas final : public IconCanvas {
+public:
+    explicit PainterCanvas(QPainter& p) : p_(p) {}
+
+    void Tile(const QRectF& rect, double radius, const QColor& top, const QColor& bottom) override {
+        QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+        gradient.setColorAt(0, top);
+        gradient.setColorAt(1, bottom);
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(gradient);
+        p_.drawRoundedRect(rect, radius, radius);
+    }
+
+    void Line(QPointF from, QPointF to, const QColor& colour, double width) override {
+        qor::Line(p_, colour, width, from, to);
+    }
+
+    void Polygon(const QPolygonF& corners, const QColor& fill, const QColor& rim,
+                 double rimWidth) override {
+        p_.setPen(RoundPen(rim, rimWidth));
+        p_.setBrush(fill);
+        p_.drawPolygon(corners);
+    }
+
+    void Disc(QPointF centre, double radius, const QColor& fill, const QColor& rim,
+              double rimWidth) override {
+        qor::Disc(p_, centre, radius, fill, rim, rimWidth);
+    }
+
+private:
+    QPainter& p_;
+};
+
 void DrawProgram(QPainter& p) {
-    QLinearGradient tile(QPointF(0, 0), QPointF(0, kGrid));
-    tile.setColorAt(0, QColor(0x2c, 0x4d, 0x70));
-    tile.setColorAt(1, QColor(0x10, 0x1f, 0x2e));
-    p.setPen(Qt::NoPen);
-    p.setBrush(tile);
-    p.drawRoundedRect(QRectF(1, 1, 30, 30), 6.5, 6.5);
-
-    // Ground, the two fixed pivots, the driven links 1 and 4, the couplers 2 and 3 meeting at B.
-    const QPointF pivot1(9.5, 23.5);
-    const QPointF pivot4(22.5, 23.5);
-    const QPointF joint12(5.5, 13.5);
-    const QPointF joint43(26.5, 13.5);
-    const QPointF b(16, 5.5);
-    const QColor ground(0x9d, 0xb0, 0xc4);
-    const QColor driven(0xf2, 0xb2, 0x33);
-    const QColor coupler(0x5c, 0xd6, 0xeb);
-
-    Line(p, ground, 2, QPointF(4.5, 26.8), QPointF(27.5, 26.8));
-    for (const QPointF& pivot : {pivot1, pivot4}) {
-        QPolygonF stand;
-        stand << pivot << pivot + QPointF(-3.2, 3.3) << pivot + QPointF(3.2, 3.3);
-        p.setPen(RoundPen(ground, 1));
-        p.setBrush(ground);
-        p.drawPolygon(stand);
-    }
-    Line(p, driven, 3.4, pivot1, joint12);
-    Line(p, driven, 3.4, pivot4, joint43);
-    Line(p, coupler, 3.4, joint12, b);
-    Line(p, coupler, 3.4, joint43, b);
-    for (const QPointF& joint : {pivot1, pivot4, joint12, joint43}) {
-        Disc(p, joint, 1.9, kPaper, kInk, 0.8);
-    }
-    Disc(p, b, 2.6, QColor(0xff, 0x5a, 0x6e), kPaper, 1.2);
+    PainterCanvas canvas(p);
+    DrawProgramIcon(canvas);
 }
 
 // Greys a drawing and fades it to about 40% opacity, the look of a disabled control.

@@ -1,0 +1,20 @@
+// Showing a device's picture in a widget: a framebuffer blit from the device's texture (shared
+// with the widget's context) into the widget's framebuffer. The scene is not rendered again.
+#pragma once
+
+#include <QSize>
+
+class QOpenGLExtraFunctions;
+
+namespace qor {
+
+// Clears the target framebuffer to black and copies the picture's top-left part (as much as
+// fits) to the target's top-left corner. picture is the texture's size, target the
+// framebuffer's, both in device pixels.
+void PresentPicture(QOpenGLExtraFunctions& gl, unsigned texture, QSize picture,
+                    unsigned targetFramebuffer, QSize target);
+
+// Clears the target framebuffer to black.
+void PresentNothing(QOpenGLExtraFunctions& gl, unsigned targetFramebuffer);
+
+} // namespace qor

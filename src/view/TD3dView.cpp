@@ -1,0 +1,301 @@
+// The 3D view host.
+#include "view/TD3dView.h"
+
+#include "engine/RetainedMode.h"
+#include "platform/MessageBox.h"
+#include "view/D3dUtil.h"
+#include "view/FrameMotion.h"
+#include "view/PicturePresenter.h"
+#include "view/ResultCodeNames.h"
+#include "view/TVport.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QOpenGLExtraFunctions>
+#include <QScopedValueRollback>
+#include <QScreen>
+
+#include <fenv.h>
+
+namespace qor {
+
+namespace {
+// Window activation states.
+constexpr std::uint16_t kInactive = 0;
+constexpr std::uint16_t kActive = 1;
+} // namespace
+
+TD3dView::TD3dView(QWidget* owner) : QOpenGLWidget(owner) {
+    // The engine's arithmetic may overflow or divide by zero on degenerate scenes; that must
+    // give infinities, not a trap.
+    fedisableexcept(FE_ALL_EXCEPT);
+    RMTickValue = 1;
+    resize(200, 150);
+    color_ = palette().color(QPalette::Base);
+
+    Direct3DRMCreate(Engine);
+    Engine->CreateFrame(nullptr, SceneFrame);
+    Engine->CreateFrame(SceneFrame.get(), CameraFrame);
+    Engine->CreateLightRGB(D3DRMLIGHT_AMBIENT, 0.5f, 0.5f, 0.5f, AmbientLight);
+    SceneFrame->AddLight(AmbientLight.get());
+    DirectDrawCreate(nullptr, DirectDraw);
+    DirectDraw->CreateClipper(0, Clipper);
+}
+
+TD3dView::~TD3dView() {
+    ReleaseEngine();
+}
+
+void TD3dView::CreateDevice(const GUID* driver) {
+    BindClipper();
+    const QList<TVport*> vports = Vports();
+    for (TVport* vport : vports) {
+        vport->DetachViewport();
+    }
+    ReleaseDevice();
+
+    const QSize screen = ScreenPixels();
+    const HRESULT result = CreateDeviceFromClipper(driver, screen.width(), screen.height());
+    if (Failed(result)) {
+        ShowMessageBox(nullptr,
+                       "Не получается создать устройство\nHRESULT = " + HResultToText(result) +
+                           "\nПопробуйте использовать драйвер по умолчанию!",
+                       "Ошибка утройства", MsgIcon::Warning, MsgButtons::Ok);
+        ReleaseDevice();
+        CreateDeviceFromClipper(nullptr, screen.width(), screen.height());
+    }
+    if (Device) {
+        Device->SetPresenter([this] { PresentNow(); });
+    }
+
+    for (TVport* vport : vports) {
+        vport->AttachViewport(Engine.get(), Device.get(), CameraFrame.get());
+    }
+    if (CullNone) {
+        SetRenderState(Device.get(), D3DRENDERSTATE_CULLMODE, D3DCULL_NONE);
+    }
+    UpdateBackground();
+}
+
+HRESULT TD3dView::CreateDeviceFromClipper(const GUID* driver, int width, int height) {
+    return Engine->CreateDeviceFromClipper(Clipper.get(), driver, width, height, Device);
+}
+
+void TD3dView::ReleaseEngine() {
+    for (TVport* vport : Vports()) {
+        vport->ReleaseViewport();
+    }
+    ReleaseDevice();
+    AmbientLight.reset();
+    CameraFrame.reset();
+    ClearFrame(SceneFrame.get());
+    SceneFrame.reset();
+    Engine.reset();
+    Clipper.reset();
+    DirectDraw.reset();
+}
+
+void TD3dView::ReleaseDevice() {
+    if (Device) {
+        // Whoever else still holds the device must not reach this widget through it.
+        Device->SetPresenter({});
+        Device.reset();
+    }
+}
+
+void TD3dView::RenderStep() {
+    if (Engine && Device && SceneFrame) {
+        Engine->Tick(static_cast<D3DVALUE>(RMTickValue));
+    }
+    if (OnRedraw) {
+        OnRedraw(this);
+    }
+}
+
+void TD3dView::Redraw() {
+    if (Engine && Device && SceneFrame) {
+        Engine->Tick(0.0f);
+    }
+    if (OnRedraw) {
+        OnRedraw(this);
+    }
+}
+
+void TD3dView::AppIdle(QObject*, bool& done) {
+    if (QGuiApplication::applicationState() != Qt::ApplicationActive) {
+        done = true;
+        return;
+    }
+    if (!FastLoop || HasMotion(SceneFrame.get())) {
+        RenderStep();
+        done = false;
+    }
+}
+
+bool TD3dView::HasMotion(IDirect3DRMFrame* frame) {
+    return AnyDescendantMoves(frame, SceneFrame.get());
+}
+
+void TD3dView::UpdateBackground() {
+    if (SceneFrame) {
+        SceneFrame->SetSceneBackgroundRGB(0.0f, 0.0f, 0.0f);
+        Redraw();
+    }
+}
+
+void TD3dView::ActivateDevice(std::uint16_t state) {
+    if (!Device) {
+        return;
+    }
+    RefPtr<IDirect3DRMWinDevice> winDevice;
+    if (Succeeded(Device->QueryInterface(IID_IDirect3DRMWinDevice, winDevice)) && winDevice) {
+        winDevice->HandleActivate(state);
+    }
+}
+
+void TD3dView::Update() {
+    for (TVport* vport : Vports()) {
+        vport->Update();
+    }
+    if (Device) {
+        Device->Update();
+    }
+}
+
+void TD3dView::AlignControls() {
+    for (TVport* vport : Vports()) {
+        vport->AlignToParent();
+    }
+    Redraw();
+}
+
+void TD3dView::SetColor(const QColor& color) {
+    if (color != color_) {
+        color_ = color;
+        UpdateBackground();
+    }
+}
+
+void TD3dView::initializeGL() {
+    // The window exists from here on. A picture made now is shown by the first paint.
+    painting_ = true;
+    BindClipper();
+    if (!Device) {
+        CreateDevice(nullptr);
+    }
+    painting_ = false;
+}
+
+void TD3dView::paintGL() {
+    QOpenGLExtraFunctions& gl = *context()->extraFunctions();
+    if (!Engine || !Device || !SceneFrame) {
+        PresentNothing(gl, defaultFramebufferObject());
+        return;
+    }
+    if (!presenting_) {
+        // Whatever these render is presented below, with this paint.
+        painting_ = true;
+        Update();
+        if (OnRedraw) {
+            OnRedraw(this);
+        }
+        painting_ = false;
+    }
+    if (Device) {
+        PresentPicture(
+            gl, Device->ColorTexture(),
+            QSize(static_cast<int>(Device->GetWidth()), static_cast<int>(Device->GetHeight())),
+            defaultFramebufferObject(), FramebufferPixels());
+    } else {
+        PresentNothing(gl, defaultFramebufferObject());
+    }
+}
+
+void TD3dView::PresentNow() {
+    if (painting_ || !isVisible()) {
+        return;
+    }
+    if (geometryChanging_) {
+        update();
+        return;
+    }
+    presenting_ = true;
+    repaint();
+    // Qt turns a repaint that follows the last composition within one refresh interval into a
+    // posted update; delivering it now keeps one tick one presented frame (the swap still waits
+    // for the vertical refresh).
+    QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
+    presenting_ = false;
+}
+
+// A window composed while its widgets are being moved or resized stays black from then on
+// (Qt 6.4 under X11): the redraws here leave the present to Qt's next paint.
+void TD3dView::resizeEvent(QResizeEvent* event) {
+    QOpenGLWidget::resizeEvent(event);
+    const QScopedValueRollback changing(geometryChanging_, true);
+    AlignControls();
+}
+
+void TD3dView::moveEvent(QMoveEvent* event) {
+    QOpenGLWidget::moveEvent(event);
+    const QScopedValueRollback changing(geometryChanging_, true);
+    Redraw();
+}
+
+void TD3dView::changeEvent(QEvent* event) {
+    QOpenGLWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        ActivateDevice(isActiveWindow() ? kActive : kInactive);
+    } else if (event->type() == QEvent::PaletteChange) {
+        Redraw();
+    }
+}
+
+void TD3dView::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void TD3dView::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void TD3dView::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void TD3dView::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+QList<TVport*> TD3dView::Vports() const {
+    return findChildren<TVport*>(Qt::FindDirectChildrenOnly);
+}
+
+void TD3dView::BindClipper() {
+    // The window that shows the picture is the top-level one: this widget has no window of its
+    // own. Before that window exists there is nothing to bind yet.
+    const WId window = this->window()->internalWinId();
+    if (Clipper && window != 0) {
+        Clipper->SetHWnd(0, static_cast<WindowHandle>(window));
+    }
+}
+
+QSize TD3dView::ScreenPixels() const {
+    QScreen* shown = screen();
+    if (shown == nullptr) {
+        shown = QGuiApplication::primaryScreen();
+    }
+    if (shown == nullptr) {
+        return {};
+    }
+    return shown->geometry().size() * shown->devicePixelRatio();
+}
+
+QSize TD3dView::FramebufferPixels() const {
+    return size() * devicePixelRatioF();
+}
+
+} // namespace qor

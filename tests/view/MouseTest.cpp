@@ -1,0 +1,108 @@
+// Mouse input over the host: what happens over a viewport control reaches its callbacks, what
+// happens over the uncovered part of the host is dropped (it reaches neither the host nor the
+// window around it).
+#include "view/D3dvcs.h"
+
+#include <QMouseEvent>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace qor {
+namespace {
+
+class Outer : public QWidget {
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+};
+
+struct MouseCase {
+    const char* name;
+    std::function<void(QWindow*)> act; // in the window's coordinates
+    QStringList log;
+};
+
+class MouseForwarding : public ::testing::TestWithParam<MouseCase> {};
+
+// The host sits at (0, 0) of the outer window, the viewport control at (20, 10) of the host.
+TEST_P(MouseForwarding, ReachesTheControlUnderThePointerOrNothing) {
+    Outer outer;
+    outer.resize(240, 180);
+    auto* host = new TD3dView(&outer);
+    host->setGeometry(0, 0, 200, 150);
+    auto* vport = new TVport(host);
+    vport->SetBounds(20, 10, 100, 75);
+    QStringList log;
+    const auto where = [](Qt::KeyboardModifiers shift, int x, int y) {
+        return QString("%1%2,%3").arg(shift & Qt::ShiftModifier ? "shift " : "").arg(x).arg(y);
+    };
+    vport->OnMouseDown = [&](TVport*, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                             int y) {
+        log << QString("down %1 ").arg(button) + where(shift, x, y);
+    };
+    vport->OnMouseUp = [&](TVport*, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                           int y) { log << QString("up %1 ").arg(button) + where(shift, x, y); };
+    vport->OnMouseMove = [&](TVport*, Qt::KeyboardModifiers shift, int x, int y) {
+        log << "move " + where(shift, x, y);
+    };
+    vport->OnClick = [&](TVport*) { log << "click"; };
+    vport->OnDblClick = [&](TVport*) { log << "dblclick"; };
+    outer.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&outer));
+    log.clear();
+
+    GetParam().act(outer.windowHandle());
+
+    log.removeAll("move 10,15"); // the pointer arriving where the action happens
+    EXPECT_EQ(log, GetParam().log);
+    EXPECT_EQ(outer.presses, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, MouseForwarding,
+    ::testing::Values(MouseCase{"LeftClickOverTheViewport",
+                                [](QWindow* w) {
+                                    QTest::mouseClick(w, Qt::LeftButton, {}, {30, 25});
+                                },
+                                {"down 1 10,15", "up 1 10,15", "click"}},
+                      MouseCase{"RightClickGivesNoClick",
+                                [](QWindow* w) {
+                                    QTest::mouseClick(w, Qt::RightButton, {}, {30, 25});
+                                },
+                                {"down 2 10,15", "up 2 10,15"}},
+                      MouseCase{
+                          "ShiftIsPassedOn",
+                          [](QWindow* w) {
+                              QTest::mouseClick(w, Qt::LeftButton, Qt::ShiftModifier, {30, 25});
+                          },
+                          {"down 1 shift 10,15", "up 1 shift 10,15", "click"}},
+                      MouseCase{"DoubleClickReportedBeforeItsPress",
+                                [](QWindow* w) {
+                                    QTest::mouseDClick(w, Qt::LeftButton, {}, {30, 25});
+                                },
+                                {"down 1 10,15", "up 1 10,15", "click", "dblclick", "down 1 10,15",
+                                 "up 1 10,15"}},
+                      MouseCase{"MoveWithoutAButton",
+                                [](QWindow* w) {
+                                    QTest::mouseMove(w, {60, 45});
+                                },
+                                {"move 40,35"}},
+                      MouseCase{"ClickOverTheUncoveredHostIsDropped",
+                                [](QWindow* w) {
+                                    QTest::mouseClick(w, Qt::LeftButton, {}, {170, 120});
+                                },
+                                {}},
+                      MouseCase{"DoubleClickOverTheUncoveredHostIsDropped",
+                                [](QWindow* w) {
+                                    QTest::mouseDClick(w, Qt::LeftButton, {}, {10, 140});
+                                },
+                                {}}),
+    [](const auto& info) { return info.param.name; });
+
+} // namespace
+} // namespace qor
