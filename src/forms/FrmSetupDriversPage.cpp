@@ -6,6 +6,7 @@
 #include "forms/FrmSetupDriverText.h"
 #include "platform/MessageBox.h"
 #include "view/DXEnum.h"
+#include "view/TD3dView.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -55,6 +56,7 @@ void TSetupForm::lbDriversDblClick() {
         return;
     }
     ReleaseDevices();
+    View->CreateDevice(&*driver);
     ResetDialog();
     RedrawScene();
     AnyVportClick(lbDrivers);
