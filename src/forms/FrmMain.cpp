@@ -12,6 +12,7 @@
 #include "platform/IdleHook.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
+#include "view/TD3dView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -288,6 +289,7 @@ void TMainForm::sbSetupClick() {
     RemoveIdleHandler();
     {
         TSetupForm setup(this);
+        setup.SetView(qobject_cast<TD3dView*>(ViewHost));
         setup.exec();
     }
     InstallIdlePass();

@@ -1,0 +1,339 @@
+// The settings dialog's controls and where they stand: four pages in a fixed 445 x 318 client
+// area, the buttons below them.
+#include "forms/FrmSetup.h"
+
+#include "forms/FrmSetupTables.h"
+#include "forms/FrmSetupUpDown.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+
+namespace qor {
+
+namespace {
+
+template <class T> T* Named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* ValueLabel(const char* name) {
+    auto* label = Named(new QLabel, name);
+    label->setMinimumWidth(30);
+    return label;
+}
+
+QComboBox* Combo(const char* name, const QStringList& items) {
+    auto* combo = Named(new QComboBox, name);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+QStringList Texts(const QualityGroup& group) {
+    QStringList texts;
+    for (const QualityItem& item : group.items) {
+        texts.append(QString::fromLatin1(item.text));
+    }
+    return texts;
+}
+
+QLineEdit* NumberEdit(const char* name) {
+    auto* edit = Named(new QLineEdit, name);
+    edit->setFixedWidth(64);
+    return edit;
+}
+
+// A caption and its control side by side in a grid.
+void AddCaptioned(QGridLayout* grid, int row, int column, const char* caption, QWidget* control) {
+    grid->addWidget(new QLabel(QString::fromUtf8(caption)), row, column);
+    grid->addWidget(control, row, column + 1);
+}
+
+// Tight margins: four pages of controls share 445 x 318 pixels.
+void Tighten(QLayout* layout, int spacing = 4) {
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(spacing);
+}
+
+} // namespace
+
+void TSetupForm::CreateControls() {
+    PageControl = Named(new QTabWidget, "PageControl");
+    tsRMDevice = Named(CreateDevicePage(), "tsRMDevice");
+    tsRMViewports = Named(CreateViewportPage(), "tsRMViewports");
+    tsRenderState = Named(CreateRenderStatePage(), "tsRenderState");
+    tsDrivers = Named(CreateDriversPage(), "tsDrivers");
+    PageControl->addTab(tsRMDevice, QStringLiteral("Видеоустройство"));
+    PageControl->addTab(tsRMViewports, QStringLiteral("Видеоэкран"));
+    PageControl->addTab(tsRenderState, QStringLiteral("Рендеринг"));
+    PageControl->addTab(tsDrivers, QStringLiteral("Драйверы"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
+    layout->addWidget(PageControl, 1);
+    layout->addWidget(CreateButtonRow());
+}
+
+QWidget* TSetupForm::CreateButtonRow() {
+    btnOK = Named(new QPushButton(QStringLiteral("ОК")), "btnOK");
+    btnCancel = Named(new QPushButton(QStringLiteral("Отменить")), "btnCancel");
+    btnSave = Named(new QPushButton(QStringLiteral("Сохранить")), "btnSave");
+    // Enter belongs to the edit boxes of the viewport page; no button takes it.
+    for (QPushButton* button : {btnOK, btnCancel, btnSave}) {
+        button->setAutoDefault(false);
+    }
+    // Nothing has changed yet: keeping and saving wait for the first change.
+    btnOK->setEnabled(false);
+    btnSave->setEnabled(false);
+    laSettingsFile = Named(new QLabel, "laSettingsFile");
+    laSettingsFile->setMinimumWidth(10);
+    laSettingsFile->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(laSettingsFile, 1);
+    layout->addWidget(btnOK);
+    layout->addWidget(btnCancel);
+    layout->addWidget(btnSave);
+    return row;
+}
+
+QWidget* TSetupForm::CreateDevicePage() {
+    laBufs = ValueLabel("laBufs");
+    laTrigs = ValueLabel("laTrigs");
+    laWidth = ValueLabel("laWidth");
+    laHeight = ValueLabel("laHeight");
+    laVports = ValueLabel("laVports");
+    auto* info = new QGridLayout;
+    info->setVerticalSpacing(2);
+    info->setHorizontalSpacing(6);
+    AddCaptioned(info, 0, 0, "Используется буфферов:", laBufs);
+    AddCaptioned(info, 1, 0, "Прорисованно треугольников:", laTrigs);
+    AddCaptioned(info, 2, 0, "Видеоэкраны:", laVports);
+    AddCaptioned(info, 0, 2, "Ширина:", laWidth);
+    AddCaptioned(info, 1, 2, "Высота:", laHeight);
+    info->setColumnStretch(1, 1);
+    info->setColumnStretch(3, 1);
+
+    // Shown only: the user cannot change the wireframe options or the colour model here.
+    cbCull = Named(new QCheckBox(QStringLiteral("Cull")), "cbCull");
+    cbHide = Named(new QCheckBox(QStringLiteral("Hiddenline")), "cbHide");
+    rbMono = Named(new QRadioButton(QStringLiteral("Mono")), "rbMono");
+    rbRGB = Named(new QRadioButton(QStringLiteral("RGB")), "rbRGB");
+    for (QAbstractButton* shown :
+         std::initializer_list<QAbstractButton*>{cbCull, cbHide, rbMono, rbRGB}) {
+        shown->setAutoExclusive(false);
+        shown->setAttribute(Qt::WA_TransparentForMouseEvents);
+        shown->setFocusPolicy(Qt::NoFocus);
+    }
+    auto* wire = new QGroupBox(QStringLiteral("Параметры сетки : "));
+    auto* wireLayout = new QHBoxLayout(wire);
+    Tighten(wireLayout, 2);
+    wireLayout->addWidget(cbCull);
+    wireLayout->addWidget(cbHide);
+    auto* colour = new QGroupBox(QStringLiteral(" Цветовой режим : "));
+    auto* colourLayout = new QHBoxLayout(colour);
+    Tighten(colourLayout, 2);
+    colourLayout->addWidget(rbMono);
+    colourLayout->addWidget(rbRGB);
+
+    cbDither = Named(new QCheckBox(QStringLiteral("дизеринг")), "cbDither");
+    laShd = Named(new QLabel, "laShd");
+    laShd->setMinimumWidth(36);
+    laShd->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    udShades = Named(new TUpDown(0, 100), "udShades");
+    auto* shades = new QHBoxLayout;
+    shades->setSpacing(3);
+    shades->addWidget(laShd);
+    shades->addWidget(udShades);
+    shades->addStretch();
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(6);
+    middle->addWidget(wire);
+    middle->addWidget(colour);
+    middle->addWidget(cbDither, 0, Qt::AlignBottom);
+    middle->addStretch();
+
+    QualityCombo = Combo("QualityCombo", Texts(QualityItems()));
+    ShadeCombo = Combo("ShadeCombo", Texts(ShadeItems()));
+    LightCombo = Combo("LightCombo", Texts(LightItems()));
+    FillCombo = Combo("FillCombo", Texts(FillItems()));
+    TextureCombo = Combo("TextureCombo", TextureItems());
+    auto* combos = new QGridLayout;
+    combos->setVerticalSpacing(4);
+    combos->setHorizontalSpacing(6);
+    AddCaptioned(combos, 0, 0, "Качество:", QualityCombo);
+    AddCaptioned(combos, 1, 0, "Свет:", LightCombo);
+    // The texture names are the longest: their combo reaches under the second column.
+    combos->addWidget(new QLabel(QStringLiteral("Техтуры:")), 2, 0);
+    combos->addWidget(TextureCombo, 2, 1, 1, 2, Qt::AlignLeft);
+    AddCaptioned(combos, 0, 2, "Режим текстур:", ShadeCombo);
+    AddCaptioned(combos, 1, 2, "Заливка:", FillCombo);
+    combos->addWidget(new QLabel(QStringLiteral("Цветов в текстуре:")), 3, 2);
+    combos->addLayout(shades, 3, 3);
+    combos->setColumnStretch(4, 1);
+
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    Tighten(layout, 8);
+    layout->addLayout(info);
+    layout->addLayout(middle);
+    layout->addLayout(combos);
+    layout->addStretch();
+    return page;
+}
+
+QWidget* TSetupForm::CreateViewportPage() {
+    lbVports = Named(new QListWidget, "lbVports");
+    auto* left = new QVBoxLayout;
+    left->setSpacing(3);
+    left->addWidget(new QLabel(QStringLiteral("Видеоэкраны :")));
+    left->addWidget(lbVports, 1);
+
+    rbPerspective = Named(new QRadioButton(QStringLiteral("в перспективе")), "rbPerspective");
+    rbOrthographic = Named(new QRadioButton(QStringLiteral("ортографически")), "rbOrthographic");
+    cbScale = Named(new QCheckBox(QStringLiteral("пропорционально")), "cbScale");
+    auto* image = new QGroupBox(QStringLiteral(" Изображение : "));
+    auto* imageLayout = new QVBoxLayout(image);
+    Tighten(imageLayout, 2);
+    imageLayout->addWidget(rbPerspective);
+    imageLayout->addWidget(rbOrthographic);
+    imageLayout->addWidget(cbScale);
+
+    edLeft = NumberEdit("edLeft");
+    edRight = NumberEdit("edRight");
+    edTop = NumberEdit("edTop");
+    edBottom = NumberEdit("edBottom");
+    auto* plane = new QGroupBox(QStringLiteral(" Плоскость : "));
+    auto* planeLayout = new QGridLayout(plane);
+    Tighten(planeLayout, 3);
+    AddCaptioned(planeLayout, 0, 0, "Слева", edLeft);
+    AddCaptioned(planeLayout, 1, 0, "Справа", edRight);
+    AddCaptioned(planeLayout, 2, 0, "Свеху", edTop);
+    AddCaptioned(planeLayout, 3, 0, "Снизу", edBottom);
+
+    auto* middle = new QVBoxLayout;
+    middle->setSpacing(4);
+    middle->addWidget(image);
+    middle->addWidget(plane);
+    middle->addStretch();
+
+    edField = NumberEdit("edField");
+    edFront = NumberEdit("edFront");
+    edBack = NumberEdit("edBack");
+    auto* camera = new QGroupBox(QStringLiteral(" Видеокамера : "));
+    auto* cameraLayout = new QGridLayout(camera);
+    Tighten(cameraLayout, 3);
+    AddCaptioned(cameraLayout, 0, 0, "Фокус", edField);
+    auto* planes = new QLabel(QStringLiteral("Секущие плоскости :"));
+    QFont underlined = planes->font();
+    underlined.setUnderline(true);
+    planes->setFont(underlined);
+    cameraLayout->addWidget(planes, 1, 0, 1, 2);
+    AddCaptioned(cameraLayout, 2, 0, "Передняя", edFront);
+    AddCaptioned(cameraLayout, 3, 0, "Задняя:", edBack);
+
+    laVWidth = ValueLabel("laVWidth");
+    laVHeight = ValueLabel("laVHeight");
+    laXOffset = ValueLabel("laXOffset");
+    laYOffset = ValueLabel("laYOffset");
+    auto* info = new QGridLayout;
+    info->setVerticalSpacing(2);
+    AddCaptioned(info, 0, 0, "Ширина:", laVWidth);
+    AddCaptioned(info, 1, 0, "Высота:", laVHeight);
+    AddCaptioned(info, 2, 0, "Смещение по x:", laXOffset);
+    AddCaptioned(info, 3, 0, "Смещение по y:", laYOffset);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(8);
+    right->addWidget(camera);
+    right->addLayout(info);
+    right->addStretch();
+
+    auto* page = new QWidget;
+    auto* layout = new QHBoxLayout(page);
+    Tighten(layout, 6);
+    layout->addLayout(left, 1);
+    layout->addLayout(middle);
+    layout->addLayout(right);
+    return page;
+}
+
+QWidget* TSetupForm::CreateRenderStatePage() {
+    RSTypeCombo = Named(new QComboBox, "RSTypeCombo");
+    RSValCombo = Named(new QComboBox, "RSValCombo");
+    lbRS = Named(new QListWidget, "lbRS");
+    btnAdd = Named(new QPushButton(QStringLiteral("Добавить")), "btnAdd");
+    btnDelete = Named(new QPushButton(QStringLiteral("Удалить")), "btnDelete");
+    btnExecute = Named(new QPushButton(QStringLiteral("Применить")), "btnExecute");
+    for (QPushButton* button : {btnAdd, btnDelete, btnExecute}) {
+        button->setAutoDefault(false);
+    }
+
+    auto* choice = new QVBoxLayout;
+    choice->setSpacing(2);
+    choice->addWidget(new QLabel(QStringLiteral("Состояние:")));
+    choice->addWidget(RSTypeCombo);
+    choice->addSpacing(4);
+    choice->addWidget(new QLabel(QStringLiteral("Значение:")));
+    choice->addWidget(RSValCombo);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(4);
+    buttons->addWidget(btnAdd);
+    buttons->addWidget(btnDelete);
+    buttons->addStretch();
+    buttons->addWidget(btnExecute);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addLayout(choice);
+    left->addWidget(lbRS, 1);
+
+    auto* page = new QWidget;
+    auto* layout = new QHBoxLayout(page);
+    Tighten(layout, 8);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+    return page;
+}
+
+QWidget* TSetupForm::CreateDriversPage() {
+    lbDrivers = Named(new QListWidget, "lbDrivers");
+    lbDrivers->setToolTip(
+        QStringLiteral("Двойной щелчок: пересоздать устройство с этим драйвером"));
+    DriversMemo = Named(new QPlainTextEdit, "DriversMemo");
+    DriversMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    DriversMemo->setTabStopDistance(4 * DriversMemo->fontMetrics().horizontalAdvance(u' '));
+    DriversMemo->setBackgroundRole(QPalette::Button);
+    QPalette palette = DriversMemo->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    DriversMemo->setPalette(palette);
+
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    Tighten(layout);
+    layout->addWidget(lbDrivers, 1);
+    layout->addWidget(DriversMemo, 2);
+    return page;
+}
+
+} // namespace qor

@@ -1,0 +1,77 @@
+// The snapshot that "Отменить" writes back, and the export of the settings to the INI file.
+#include "forms/FrmSetup.h"
+
+#include "engine/RetainedMode.h"
+#include "forms/FrmSetupIni.h"
+#include "platform/AppPaths.h"
+#include "platform/IniFile.h"
+#include "view/D3dUtil.h"
+
+#include <QDir>
+#include <QLabel>
+
+namespace qor {
+
+void TSetupForm::TakeSnapshot() {
+    if (!RMDevice) {
+        AcquireDevice();
+    }
+    if (!RMDevice) {
+        return;
+    }
+    SavedDither = RMDevice->GetDither() ? 1 : 0;
+    SavedShades = RMDevice->GetShades();
+    SavedQuality = static_cast<std::int32_t>(RMDevice->GetQuality());
+    SavedTexQuality = static_cast<std::int8_t>(RMDevice->GetTextureQuality());
+    FreeSnapshot();
+    RefPtr<IDirect3DRMViewportArray> viewports;
+    RMDevice->GetViewports(viewports);
+    if (!viewports) {
+        return;
+    }
+    for (std::uint32_t i = 0; i < viewports->GetSize(); ++i) {
+        RefPtr<IDirect3DRMViewport> viewport;
+        viewports->GetElement(i, viewport);
+        SavedVports.emplace_back(viewport.get());
+    }
+}
+
+void TSetupForm::RestoreSnapshot() {
+    if (!RMDevice) {
+        return;
+    }
+    RMDevice->SetDither(SavedDither != 0);
+    RMDevice->SetShades(SavedShades);
+    RMDevice->SetQuality(static_cast<D3DRMRENDERQUALITY>(SavedQuality));
+    RMDevice->SetTextureQuality(SavedTexQuality);
+    for (TVportData& data : SavedVports) {
+        data.ApplyToOwn();
+    }
+}
+
+void TSetupForm::FreeSnapshot() {
+    SavedVports.clear();
+}
+
+void TSetupForm::SaveToIni() {
+    const QString fileName = settingsFileName_.isEmpty() ? SettingsFilePath() : settingsFileName_;
+    std::vector<SavedViewportSettings> viewports;
+    for (const TVportData& data : SavedVports) {
+        viewports.push_back({QString::fromUtf8(ObjectName(data.Viewport)), data.Projection,
+                             data.UniformScaling, data.Front, data.Back, data.Field, data.Left,
+                             data.Right, data.Bottom, data.Top});
+    }
+    const SavedDeviceSettings device{SavedDither, SavedShades, SavedQuality, SavedTexQuality};
+    // A key that cannot be written ends the save there with IniWriteError ("Unable to write to
+    // <file>"); the keys before it stay written.
+    for (const IniEntry& entry : SettingsEntries(device, viewports, RenderStateLines())) {
+        WriteProfileString(entry.Section, entry.Key, entry.Value, fileName);
+    }
+    // The file may have gone to the configuration folder: say where.
+    const QString shown = QDir::toNativeSeparators(fileName);
+    laSettingsFile->setText(laSettingsFile->fontMetrics().elidedText(
+        QStringLiteral("Сохранено в %1").arg(shown), Qt::ElideMiddle, laSettingsFile->width()));
+    laSettingsFile->setToolTip(shown);
+}
+
+} // namespace qor
