@@ -125,6 +125,15 @@ QByteArray LineEndOf(const QByteArray& content) {
     return newline > 0 && content[newline - 1] == '\r' ? QByteArray("\r\n") : QByteArray("\n");
 }
 
+// What to put after the line when something is added after it: nothing when it has a line end.
+// A line that ends in '\r' gets "\r\n" whatever the file uses, since with "\n" that '\r' would
+// be read as part of the line end and leave the line.
+QByteArray EndingAfter(const QByteArray& content, const Line& line, const QByteArray& lineEnd) {
+    if (line.textEnd != line.end)
+        return {};
+    return line.textEnd > 0 && content[line.textEnd - 1] == '\r' ? QByteArray("\r\n") : lineEnd;
+}
+
 bool SameName(const QString& a, const QString& b) {
     return QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
@@ -300,12 +309,10 @@ QByteArray WithProfileString(const QByteArray& content, const QString& section, 
     const QByteArray entry = key.toUtf8() + '=' + EncodedValue(value) + lineEnd;
     if (at.header >= 0) {
         const Line& after = lines[at.insertAfter];
-        const QByteArray ending = after.textEnd == after.end ? lineEnd : QByteArray();
-        return result.insert(after.end, ending + entry);
+        return result.insert(after.end, EndingAfter(content, after, lineEnd) + entry);
     }
     if (!lines.empty()) {
-        if (lines.back().textEnd == lines.back().end)
-            result += lineEnd;
+        result += EndingAfter(content, lines.back(), lineEnd);
         if (lines.back().kind != LineKind::Blank)
             result += lineEnd;
     }
