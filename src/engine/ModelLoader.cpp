@@ -127,7 +127,9 @@ HRESULT LoadModelFile(const QString& path, const char* objectName, MeshData& mes
     if (!input.open(QIODevice::ReadOnly)) {
         return D3DRMERR_FILENOTFOUND;
     }
-    const QByteArray bytes = input.read(kMaxModelFileBytes + 1);
+    // QIODevice::read reserves the whole size asked for: ask for the size found above and one
+    // byte more, so that a file that grew since is refused rather than read in part.
+    const QByteArray bytes = input.read(file.size() + 1);
     if (bytes.size() != file.size() || !IsPlausibleXText(bytes)) {
         return D3DRMERR_BADFILE;
     }
