@@ -172,6 +172,14 @@ struct Engine {
 };
 
 Engine* engine = nullptr;
+QGuiApplication* application = nullptr;
+
+// The devices go before the application, and both before the engine's context, which is a static
+// of the program and outlives this handler.
+void Finish() {
+    delete engine;
+    delete application;
+}
 
 } // namespace
 
@@ -180,8 +188,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static char name[] = "fuzz_execute_buffer";
     static char* argv[] = {name, nullptr};
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    new QGuiApplication(argc, argv); // lives as long as the process
+    application = new QGuiApplication(argc, argv);
     engine = new Engine;
+    std::atexit(Finish);
     return 0;
 }
 
