@@ -165,6 +165,11 @@ private:
         if (!Digits(15)) {
             return false;
         }
+        // assimp reads a comma between the integer digits and another digit as a decimal comma:
+        // "270,0.0" would be one number to it, and every number after it out of step.
+        if (end_ - at_ >= 2 && *at_ == ',' && IsDigit(at_[1])) {
+            return false;
+        }
         if (at_ < end_ && *at_ == '.') {
             ++at_;
             if (!Digits(15)) {

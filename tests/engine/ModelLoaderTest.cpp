@@ -234,6 +234,9 @@ const UnreadableX unreadableX[] = {
     {"MatrixOfFifteenNumbers",
      "xof 0302txt 0032\nFrame {\nFrameTransformMatrix {\n"
      "1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0;;\n}\n}\n"},
+    {"IntegerBeforeACommaAndADigit",
+     "xof 0302txt 0032\nFrame {\nFrameTransformMatrix {\n"
+     "1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0,1.0,0.0,270,0.0,0.0,1.0;;\n}\n}\n"},
     {"ObjectOnTheHeaderLine", "xof 0302txt 0032 Mesh { 0; 0; }\n"},
     {"ControlCharacter", "xof 0302txt 0032\nMesh {\v0;\n0;\n}\n"},
     {"TemplateWithoutGuid", "xof 0302txt 0032\ntemplate T {\n}\nMesh {\n0;\n0;\n}\n"},
@@ -260,7 +263,7 @@ TEST(XTextCheckTest, AcceptsTheSameTriangleWrittenWell) {
                  "0.0;\n0.0;0.0;0.0;;\n0.0;0.0;0.0;;\nTextureFilename { \"a b.bmp\"; }\n}\n}\n")));
     const QByteArray framed =
         "xof 0303txt 0064\r\n# comment\r\nFrame F {\r\nFrameTransformMatrix {\r\n"
-        "1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0,1.0,0.0,2.5e1,-3,0.0,1.0;;\r\n}\r\n"
+        "1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0,1.0,0.0,2.5e1,-3.0,0.0,1;;\r\n}\r\n"
         "Frame G { }\r\n}\r\n";
     EXPECT_TRUE(IsPlausibleXText(framed));
 }
