@@ -375,7 +375,9 @@ private:
     }
 
     bool Material() {
-        if (!Head() || !Reals(4) || !Reals(1) || !Reals(3) || !Reals(3)) {
+        // Colour, power, specular and emissive colours; only the colours may have a second
+        // separator after them.
+        if (!Head() || !Reals(4) || !Real() || !Reals(3) || !Reals(3)) {
             return false;
         }
         for (;;) {

@@ -230,6 +230,8 @@ const UnreadableX unreadableX[] = {
     {"TextureNameWithoutSemicolon", "1;\n3;0,1,2;;\nMeshMaterialList {\n1;\n1;\n0;;\nMaterial {\n"
                                     "1.0;1.0;1.0;1.0;;\n0.0;\n0.0;0.0;0.0;;\n0.0;0.0;0.0;;\n"
                                     "TextureFilename { \"a.bmp\" }\n}\n}\n"},
+    {"PowerWithTwoSemicolons", "1;\n3;0,1,2;;\nMeshMaterialList {\n1;\n1;\n0;;\nMaterial {\n"
+                               "1.0;1.0;1.0;1.0;;\n8.0;;\n0.0;0.0;0.0;;\n0.0;0.0;0.0;;\n}\n}\n"},
     {"UnknownObjectInAMesh", "1;\n3;0,1,2;;\nSkinWeights {\n}\n"},
     {"MatrixOfFifteenNumbers",
      "xof 0302txt 0032\nFrame {\nFrameTransformMatrix {\n"
