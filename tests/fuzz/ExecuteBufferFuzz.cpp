@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
