@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -69,7 +70,10 @@ qsizetype FindLast(const QByteArray& content, char c, qsizetype from, qsizetype 
 QString TrimmedText(const QByteArray& content, qsizetype from, qsizetype to) {
     from = SkipBlanks(content, from, to);
     to = DropBlanks(content, from, to);
-    return QString::fromUtf8(content.constData() + from, to - from);
+    // A name or value may start with U+FEFF, which QString::fromUtf8 would drop as a byte order
+    // mark; the file's own mark is skipped before lines are read.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(content.constData() + from, to - from));
 }
 
 void Classify(const QByteArray& content, Line& line, qsizetype textBegin) {

@@ -111,6 +111,10 @@ const RoundTripCase roundTripCases[] = {
     {"CommentLikeValue", "S", "k", "; not a comment"},
     {"TabInside", "S", "k", "a\tb"},
     {"NonLatinValue", "S", "k", "значение ✓"},
+    // QStringLiteral, since a UTF-8 text loses a leading U+FEFF on its way into a QString.
+    {"ValueStartingWithByteOrderMarkCharacter", "S", "k", QStringLiteral("\uFEFF'v'")},
+    {"KeyStartingWithByteOrderMarkCharacter", "S", QStringLiteral("\uFEFFk"), "1"},
+    {"SectionStartingWithByteOrderMarkCharacter", QStringLiteral("\uFEFFS"), "k", "1"},
 };
 
 class IniRoundTrip : public testing::TestWithParam<RoundTripCase> {};
