@@ -2,8 +2,8 @@
 // of section/key/value writes.
 // Input: one byte of choices (bit 0: also write on disk through WriteProfileString; bit 1: on
 // disk, start without a file when the old file is empty), then fields split by the byte 0x1F:
-// the old file, then section, key and value of each write. A text field is UTF-8, or UTF-16
-// code units when it starts with the byte 0x1E.
+// the old file, then section, key and value of each write. A text field is UTF-8 (a leading
+// U+FEFF included), or UTF-16 code units when it starts with the byte 0x1E.
 // After every write: a refused entry changes nothing, and the refusal matches the rules; the
 // file is not empty; the key reads back with its value; every line of the old file is still
 // there in order, but for the replaced entry, which keeps its key, indentation and blanks. At
@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -46,7 +47,8 @@ QString TextOf(const QByteArray& field) {
         std::memcpy(units.data(), field.constData() + 1, units.size() * sizeof(char16_t));
         return QString::fromStdU16String(units);
     }
-    return QString::fromUtf8(field);
+    return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
+        .decode(field);
 }
 
 bool SameName(const QString& a, const QString& b) {

@@ -10,6 +10,7 @@
 #include "platform/NumberText.h"
 
 #include <QString>
+#include <QStringDecoder>
 
 #include <cstdint>
 #include <cstring>
@@ -27,7 +28,8 @@ QString TextOf(const std::uint8_t* data, std::size_t size, bool utf16) {
         std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
         return QString::fromStdU16String(units);
     }
-    return QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
+        .decode(QByteArrayView(data, static_cast<qsizetype>(size)));
 }
 
 // The text as an error message shows it: a character that cannot stand in a message (NUL
