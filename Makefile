@@ -1,14 +1,18 @@
 # The two commands of the README: `make run` builds and starts QOR, `make test` builds and runs
-# every test (also in a second build with AddressSanitizer and UndefinedBehaviorSanitizer).
+# every test (also in a second build with AddressSanitizer and UndefinedBehaviorSanitizer), then
+# runs each fuzz target for FUZZ_SECONDS in a third build made with clang.
 # `make` alone builds everything and runs nothing.
 
 BUILD      := build
 ASAN_BUILD := build-asan
+FUZZ_BUILD := build-fuzz
+# Seconds each fuzz target runs in `make test`; `make test-fuzz FUZZ_SECONDS=600` runs longer.
+FUZZ_SECONDS ?= 30
 JOBS       ?= $(shell nproc)
 XVFB       := xvfb-run -a -s "-screen 0 1920x1080x24"
 CTEST      := ctest --output-on-failure --timeout 600 -j $(JOBS)
 
-.PHONY: all build run test test-build test-asan deps package clean
+.PHONY: all build run test test-build test-asan test-fuzz deps package clean
 
 all: build
 
@@ -27,7 +31,7 @@ build: $(BUILD)/build.ninja
 run: deps build
 	./$(BUILD)/qor
 
-test: deps test-build test-asan
+test: deps test-build test-asan test-fuzz
 
 test-build: build
 	$(XVFB) $(CTEST) --test-dir $(BUILD)
@@ -44,9 +48,16 @@ test-asan: $(ASAN_BUILD)/build.ninja
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	$(XVFB) $(CTEST) --test-dir $(ASAN_BUILD)
 
+$(FUZZ_BUILD)/build.ninja:
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -G Ninja -DQOR_FUZZ=ON -DQOR_BENCH=OFF
+
+test-fuzz: $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	$(XVFB) sh tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 # The Debian package, build/qor_<version>_<arch>.deb; install it with `apt install ./build/qor_*.deb`.
 package: deps build
 	cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

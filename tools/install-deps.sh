@@ -6,6 +6,8 @@ set -eu
 packages="
 cmake
 g++
+clang-14
+libclang-rt-14-dev
 make
 ninja-build
 pkg-config

@@ -1,7 +1,6 @@
 // Model files through assimp.
 #include "engine/ModelLoader.h"
 
-#include "engine/TextureFiles.h"
 #include "engine/XTextCheck.h"
 
 #include <QDir>
@@ -57,7 +56,10 @@ MeshMaterial ReadMaterial(const aiMaterial& source, const QDir& folder) {
     if (source.GetTexture(aiTextureType_DIFFUSE, 0, &texture) == aiReturn_SUCCESS) {
         // A texture that cannot be read leaves the material plain: the model is still shown.
         const QString name = QString::fromUtf8(texture.C_Str()).replace(QLatin1Char('\\'), '/');
-        material.texture = ReadTextureFile(folder.filePath(name));
+        const QImage image(folder.filePath(name));
+        if (!image.isNull()) {
+            material.texture = image.convertToFormat(QImage::Format_RGBA8888);
+        }
     }
     return material;
 }
@@ -125,8 +127,8 @@ HRESULT LoadModelFile(const QString& path, const char* objectName, MeshData& mes
     if (!input.open(QIODevice::ReadOnly)) {
         return D3DRMERR_FILENOTFOUND;
     }
-    // One byte more than the size found above shows a file that grew since; asking for the
-    // whole limit instead would make every load set aside 64 MB.
+    // QIODevice::read reserves the whole size asked for: ask for the size found above and one
+    // byte more, so that a file that grew since is refused rather than read in part.
     const QByteArray bytes = input.read(file.size() + 1);
     if (bytes.size() != file.size() || !IsPlausibleXText(bytes)) {
         return D3DRMERR_BADFILE;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -69,7 +70,10 @@ qsizetype FindLast(const QByteArray& content, char c, qsizetype from, qsizetype 
 QString TrimmedText(const QByteArray& content, qsizetype from, qsizetype to) {
     from = SkipBlanks(content, from, to);
     to = DropBlanks(content, from, to);
-    return QString::fromUtf8(content.constData() + from, to - from);
+    // A name or value may start with U+FEFF, which QString::fromUtf8 would drop as a byte order
+    // mark; the file's own mark is skipped before lines are read.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(content.constData() + from, to - from));
 }
 
 void Classify(const QByteArray& content, Line& line, qsizetype textBegin) {
@@ -123,6 +127,15 @@ std::vector<Line> ParseLines(const QByteArray& content) {
 QByteArray LineEndOf(const QByteArray& content) {
     const qsizetype newline = content.indexOf('\n');
     return newline > 0 && content[newline - 1] == '\r' ? QByteArray("\r\n") : QByteArray("\n");
+}
+
+// What to put after the line when something is added after it: nothing when it has a line end.
+// A line that ends in '\r' gets "\r\n" whatever the file uses, since with "\n" that '\r' would
+// be read as part of the line end and leave the line.
+QByteArray EndingAfter(const QByteArray& content, const Line& line, const QByteArray& lineEnd) {
+    if (line.textEnd != line.end)
+        return {};
+    return line.textEnd > 0 && content[line.textEnd - 1] == '\r' ? QByteArray("\r\n") : lineEnd;
 }
 
 bool SameName(const QString& a, const QString& b) {
@@ -300,12 +313,10 @@ QByteArray WithProfileString(const QByteArray& content, const QString& section, 
     const QByteArray entry = key.toUtf8() + '=' + EncodedValue(value) + lineEnd;
     if (at.header >= 0) {
         const Line& after = lines[at.insertAfter];
-        const QByteArray ending = after.textEnd == after.end ? lineEnd : QByteArray();
-        return result.insert(after.end, ending + entry);
+        return result.insert(after.end, EndingAfter(content, after, lineEnd) + entry);
     }
     if (!lines.empty()) {
-        if (lines.back().textEnd == lines.back().end)
-            result += lineEnd;
+        result += EndingAfter(content, lines.back(), lineEnd);
         if (lines.back().kind != LineKind::Blank)
             result += lineEnd;
     }

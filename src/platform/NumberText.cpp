@@ -78,9 +78,28 @@ std::optional<std::string> CanonicalInteger(const QString& typed) {
     return out;
 }
 
+// The text as the error message shows it. A NUL would end the message early and a surrogate
+// without its pair has no UTF-8 form: both show as U+FFFD, so the message stays whole.
+QString Shown(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            shown += c;
+            shown += text[++i];
+        } else if (c.isNull() || c.isSurrogate()) {
+            shown += QChar(QChar::ReplacementCharacter);
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
 [[noreturn]] void ThrowNotValid(const QString& text, const char* what) {
-    const QString message = QStringLiteral("'") + text + QStringLiteral("' is not a valid ") +
-                            QString::fromLatin1(what);
+    const QString message = QStringLiteral("'") + Shown(text) +
+                            QStringLiteral("' is not a valid ") + QString::fromLatin1(what);
     throw ConversionError(message.toStdString());
 }
 

@@ -20,7 +20,8 @@
 
 namespace qor {
 
-// The toolkit's conversion error. what() is UTF-8 and holds the text as it was typed.
+// The toolkit's conversion error. what() is UTF-8 and holds the text as it was typed, but for
+// NUL and surrogates without their pair, which show as U+FFFD.
 class ConversionError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

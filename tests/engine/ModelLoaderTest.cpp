@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace qor {
 namespace {
 
@@ -187,6 +190,84 @@ TEST(XTextCheckTest, RefusesFaceListsLongerThanTheFile) {
     EXPECT_FALSE(IsPlausibleXText(faces));
     const QByteArray uvs = "xof 0302txt 0032\nMeshTextureCoords {\n500000;\n0.0;0.0;;\n}\n";
     EXPECT_FALSE(IsPlausibleXText(uvs));
+}
+
+// Files that assimp's parser reads only as far as an error, leaking what it had built, or whose
+// indices it follows past its arrays.
+struct UnreadableX {
+    const char* name;
+    const char* text;
+};
+
+void PrintTo(const UnreadableX& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// A mesh with the three vertices of a triangle, then the given faces and objects.
+QByteArray Triangle(const char* rest) {
+    return QByteArray(
+               "xof 0302txt 0032\nMesh {\n3;\n0.0;0.0;0.0;,\n0.0;1.0;0.0;,\n1.0;0.0;0.0;;\n") +
+           rest + "}\n";
+}
+
+const UnreadableX unreadableX[] = {
+    {"LetterForASeparator", "xof 0302txt 0032\nMesh {\n1;\n0.0;0.0;0.0x,\n0;\n}\n"},
+    {"PointWithoutDigits", "xof 0302txt 0032\nMesh {\n1;\n0.;0.0;0.0;;\n0;\n}\n"},
+    {"ExponentWithoutDigits", "xof 0302txt 0032\nMesh {\n1;\n1e;0.0;0.0;;\n0;\n}\n"},
+    {"BeyondFloatRange", "xof 0302txt 0032\nMesh {\n1;\n1e39;0.0;0.0;;\n0;\n}\n"},
+    {"NotANumber", "xof 0302txt 0032\nMesh {\n1;\nnan;0.0;0.0;;\n0;\n}\n"},
+    {"NegativeCount", "xof 0302txt 0032\nMesh {\n-1;\n}\n"},
+    {"IndexOfAMissingVertex", "1;\n3;0,1,3;;\n"},
+    {"FaceWithTwoCorners", "1;\n2;0,1;;\n"},
+    {"NormalsForOtherFaces",
+     "1;\n3;0,1,2;;\nMeshNormals {\n1;\n0.0;0.0;-1.0;;\n2;\n3;0,0,0;,\n3;0,0,0;;\n}\n"},
+    {"TextureCoordinatesForOtherVertices",
+     "1;\n3;0,1,2;;\nMeshTextureCoords {\n2;\n0.0;0.0;,\n1.0;1.0;;\n}\n"},
+    {"MaterialListWithoutMaterials", "1;\n3;0,1,2;;\nMeshMaterialList {\n0;\n1;\n0;;\n}\n"},
+    {"MaterialIndexWithoutItsMaterial",
+     "1;\n3;0,1,2;;\nMeshMaterialList {\n1;\n1;\n1;;\n{ M }\n}\n"},
+    {"FewerMaterialsThanDeclared", "1;\n3;0,1,2;;\nMeshMaterialList {\n2;\n1;\n0;;\n{ M }\n}\n"},
+    {"TextureNameWithoutSemicolon", "1;\n3;0,1,2;;\nMeshMaterialList {\n1;\n1;\n0;;\nMaterial {\n"
+                                    "1.0;1.0;1.0;1.0;;\n0.0;\n0.0;0.0;0.0;;\n0.0;0.0;0.0;;\n"
+                                    "TextureFilename { \"a.bmp\" }\n}\n}\n"},
+    {"PowerWithTwoSemicolons", "1;\n3;0,1,2;;\nMeshMaterialList {\n1;\n1;\n0;;\nMaterial {\n"
+                               "1.0;1.0;1.0;1.0;;\n8.0;;\n0.0;0.0;0.0;;\n0.0;0.0;0.0;;\n}\n}\n"},
+    {"UnknownObjectInAMesh", "1;\n3;0,1,2;;\nSkinWeights {\n}\n"},
+    {"MatrixOfFifteenNumbers",
+     "xof 0302txt 0032\nFrame {\nFrameTransformMatrix {\n"
+     "1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0;;\n}\n}\n"},
+    {"IntegerBeforeACommaAndADigit",
+     "xof 0302txt 0032\nFrame {\nFrameTransformMatrix {\n"
+     "1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0,1.0,0.0,270,0.0,0.0,1.0;;\n}\n}\n"},
+    {"ObjectOnTheHeaderLine", "xof 0302txt 0032 Mesh { 0; 0; }\n"},
+    {"ControlCharacter", "xof 0302txt 0032\nMesh {\v0;\n0;\n}\n"},
+    {"TemplateWithoutGuid", "xof 0302txt 0032\ntemplate T {\n}\nMesh {\n0;\n0;\n}\n"},
+};
+
+class UnreadableXTest : public ::testing::TestWithParam<UnreadableX> {};
+
+TEST_P(UnreadableXTest, IsRefusedBeforeAssimpReadsIt) {
+    const QByteArray text(GetParam().text);
+    const QByteArray file = text.startsWith("xof") ? text : Triangle(GetParam().text);
+    EXPECT_FALSE(IsPlausibleXText(file));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, UnreadableXTest, ::testing::ValuesIn(unreadableX),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(XTextCheckTest, AcceptsTheSameTriangleWrittenWell) {
+    EXPECT_TRUE(IsPlausibleXText(Triangle("1;\n3;0,1,2;;\n")));
+    EXPECT_TRUE(IsPlausibleXText(
+        Triangle("1;\n3;0,1,2;;\n"
+                 "MeshNormals {\n1;\n0.0;0.0;-1.0;;\n1;\n3;0,0,0;;\n}\n"
+                 "MeshTextureCoords {\n3;\n0.0;0.0;,\n0.0;1.0;,\n1.0;0.0;;\n}\n"
+                 "MeshMaterialList {\n1;\n1;\n0;;\nMaterial {\n1.0;1.0;1.0;1.0;;\n"
+                 "0.0;\n0.0;0.0;0.0;;\n0.0;0.0;0.0;;\nTextureFilename { \"a b.bmp\"; }\n}\n}\n")));
+    const QByteArray framed =
+        "xof 0303txt 0064\r\n# comment\r\nFrame F {\r\nFrameTransformMatrix {\r\n"
+        "1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0,1.0,0.0,2.5e1,-3.0,0.0,1;;\r\n}\r\n"
+        "Frame G { }\r\n}\r\n";
+    EXPECT_TRUE(IsPlausibleXText(framed));
 }
 
 } // namespace

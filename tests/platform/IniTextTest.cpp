@@ -38,6 +38,9 @@ const EditCase editCases[] = {
     {"LineWithoutEqualsIsNotTheKey", "[S]\nk\n", "S", "k", "2", "[S]\nk\nk=2\n"},
     {"HeaderWithoutLineEndGetsOne", "[S]", "S", "k", "v", "[S]\nk=v\n"},
     {"LastEntryWithoutLineEndGetsOne", "[S]\na=1", "S", "k", "v", "[S]\na=1\nk=v\n"},
+    {"LastLineEndingInCarriageReturnKeepsIt", "[S]\na=1\r", "S", "k", "v", "[S]\na=1\r\r\nk=v\n"},
+    {"LastLineEndingInCarriageReturnKeepsItBeforeANewSection", "a=1\r", "T", "k", "v",
+     "a=1\r\r\n\n[T]\nk=v\n"},
     {"ReplacedLastLineKeepsHavingNoLineEnd", "[S]\nk=1", "S", "k", "2", "[S]\nk=2"},
     {"MissingSectionFollowsABlankLine", "[S]\na=1\n", "T", "k", "v", "[S]\na=1\n\n[T]\nk=v\n"},
     {"MissingSectionUsesAnExistingBlankLine", "[S]\na=1\n\n", "T", "k", "v",
@@ -108,6 +111,10 @@ const RoundTripCase roundTripCases[] = {
     {"CommentLikeValue", "S", "k", "; not a comment"},
     {"TabInside", "S", "k", "a\tb"},
     {"NonLatinValue", "S", "k", "значение ✓"},
+    // QStringLiteral, since a UTF-8 text loses a leading U+FEFF on its way into a QString.
+    {"ValueStartingWithByteOrderMarkCharacter", "S", "k", QStringLiteral("\uFEFF'v'")},
+    {"KeyStartingWithByteOrderMarkCharacter", "S", QStringLiteral("\uFEFFk"), "1"},
+    {"SectionStartingWithByteOrderMarkCharacter", QStringLiteral("\uFEFFS"), "k", "1"},
 };
 
 class IniRoundTrip : public testing::TestWithParam<RoundTripCase> {};

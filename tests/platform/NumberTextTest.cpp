@@ -157,6 +157,23 @@ TEST(ConversionErrorText, IsTheToolkitTextInUtf8) {
                  "'abc' is not a valid integer value");
 }
 
+// A NUL would end the message early, and a lone surrogate has no UTF-8 form.
+TEST(ConversionErrorText, ShowsNulAndLoneSurrogatesAsReplacementCharacters) {
+    const SeparatorScope scope{QChar('.')};
+    QString text = QStringLiteral("1");
+    text += QChar(u'\0');
+    text += QStringLiteral("2");
+    text += QChar(0xD800);
+    EXPECT_EQ(ErrorOf([&] { qor::TextToReal(text); }),
+              "'1\uFFFD2\uFFFD' is not a valid floating point value");
+    EXPECT_EQ(ErrorOf([&] { qor::TextToInteger(text); }),
+              "'1\uFFFD2\uFFFD' is not a valid integer value");
+    const QString pair = QString::fromUtf8("\xF0\x9F\x98\x80");
+    EXPECT_EQ(ErrorOf([&] { qor::TextToInteger(pair); }),
+              "'\xF0\x9F\x98\x80' is not a valid integer value")
+        << "a whole surrogate pair shows as its character";
+}
+
 struct FixedCase {
     const char* name;
     double value;
