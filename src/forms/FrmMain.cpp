@@ -2,6 +2,7 @@
 // run toggle, the single step, the link drives and the read-outs.
 #include "forms/FrmMain.h"
 
+#include "engine/RetainedMode.h"
 #include "forms/FrmAbout.h"
 #include "forms/FrmConstrParamSet.h"
 #include "forms/FrmMainCaptions.h"
@@ -13,12 +14,14 @@
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
 #include "view/TD3dView.h"
+#include "view/TVport.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -110,6 +113,18 @@ void TMainForm::ConnectHandlers() {
     connect(rbRotPlus4_2, &QRadioButton::clicked, this, [this] { rbRotPlus4_2Click(); });
     connect(rbRotMinus4_2, &QRadioButton::clicked, this, [this] { rbRotMinus4_2Click(); });
 
+    // The view selector acts on the user's picks only (and on a typed entry's name confirmed
+    // with Enter); selecting from the program or typing other text changes nothing.
+    connect(ProjectionsCombo, &QComboBox::activated, this,
+            command(&TMainForm::ProjectionsComboChange));
+    connect(bbRotateScene, &QPushButton::clicked, this, command(&TMainForm::bbRotateSceneClick));
+    connect(pmnRotateScene, &QAction::triggered, this, command(&TMainForm::bbRotateSceneClick));
+    connect(bbRotatePlane, &QPushButton::clicked, this, command(&TMainForm::bbRotatePlaneClick));
+    connect(sbZoomIn, &QToolButton::clicked, this, command(&TMainForm::sbZoomInClick));
+    connect(pmnZoomIn, &QAction::triggered, this, command(&TMainForm::sbZoomInClick));
+    connect(sbZoomOut, &QToolButton::clicked, this, command(&TMainForm::sbZoomOutClick));
+    connect(pmnZoomOut, &QAction::triggered, this, command(&TMainForm::sbZoomOutClick));
+
     connect(this, &QWidget::customContextMenuRequested, this, &TMainForm::ShowPopupMenu);
 }
 
@@ -148,6 +163,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         ShowHintInStatusBar();
         return true;
     }
+    // Enter in the degree entry converts; the key still reaches the entry afterwards.
+    if (watched == edGrad && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            RunCommand([this] { edGradKeyPress(); });
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -157,24 +179,6 @@ void TMainForm::ShowHintInStatusBar() {
 
 void TMainForm::ShowPopupMenu(const QPoint& position) {
     PopupMenu->popup(mapToGlobal(position));
-}
-
-void TMainForm::CreateView() {
-    ParamsAccepted_ = false;
-    auto* view = new QFrame(ViewHostArea);
-    view->setObjectName(QStringLiteral("ViewHost"));
-    view->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    view->setBackgroundRole(QPalette::Base);
-    view->setAutoFillBackground(true);
-    ViewHostArea->layout()->addWidget(view);
-    ViewHost = view;
-    SelectComboItem(ProjectionsCombo, kDefaultViewEntry);
-}
-
-void TMainForm::DestroyView() {
-    RemoveIdleHandler();
-    delete ViewHost;
-    ViewHost = nullptr;
 }
 
 void TMainForm::InstallIdlePass() {
@@ -219,18 +223,18 @@ void TMainForm::ShowAngles() {
 
 void TMainForm::IdlePass(bool& done) {
     AdvanceRunning();
+    RenderStep();
     ShowAngles();
     done = QApplication::activeWindow() != this;
 }
 
 void TMainForm::AdvanceRunning() {
-    if (mechanism1_.Running) {
-        AccumulateAngles(mechanism1_);
-        SolvePosition(mechanism1_, showB1_);
-    }
-    if (mechanism2_.Running) {
-        AccumulateAngles(mechanism2_);
-        SolvePosition(mechanism2_, showB2_);
+    scene_.AdvanceRunning();
+}
+
+void TMainForm::RenderStep() {
+    if (ViewHost != nullptr) {
+        ViewHost->RenderStep();
     }
 }
 
@@ -246,6 +250,9 @@ void TMainForm::NewConstruction() {
     DestroyView();
     CreateView();
     bbRunWork->setText(kRunWorkCaption);
+    // The new scene does not spin, and the toggle says so on both of its controls.
+    bbRotateScene->setText(kRotateSceneCaption);
+    pmnRotateScene->setText(kRotateSceneCaption);
     for (QCheckBox* box : {cb1, cb4, cb1_2, cb4_2}) {
         if (box->isChecked()) {
             box->setChecked(false);
@@ -273,6 +280,14 @@ void TMainForm::NewConstruction() {
     }
     StopMechanism(mechanism1_);
     StopMechanism(mechanism2_);
+    RefPtr<IDirect3DRMFrame> camera;
+    if (VideoPort->Viewport) {
+        VideoPort->Viewport->GetCamera(camera);
+    }
+    if (ViewHost->Engine && ViewHost->SceneFrame && camera) {
+        scene_.BuildScene(ViewHost->Engine.get(), ViewHost->SceneFrame.get(), camera.get());
+    }
+    camera.reset();
     EnableControls(true);
     InstallIdlePass();
 }
@@ -289,7 +304,7 @@ void TMainForm::sbSetupClick() {
     RemoveIdleHandler();
     {
         TSetupForm setup(this);
-        setup.SetView(qobject_cast<TD3dView*>(ViewHost));
+        setup.SetView(ViewHost);
         setup.exec();
     }
     InstallIdlePass();

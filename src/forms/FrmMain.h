@@ -3,6 +3,7 @@
 // hosts the 3D view in its centre, between the tool bar, the side panels and the bottom panel.
 #pragma once
 
+#include "forms/MechanismScene.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 
@@ -26,6 +27,8 @@ class QWidget;
 namespace qor {
 
 class TConstructionParamForm;
+class TD3dView;
+class TVport;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -71,6 +74,13 @@ public:
     // them: both mechanisms stopped, no link driven, the controls enabled, the idle pass running.
     void NewConstruction();
 
+    // The view host and its viewport control; null only while a new construction replaces them.
+    TD3dView* View() const { return ViewHost; }
+    TVport* Vport() const { return VideoPort; }
+    // The frames of the construction shown; none before the first construction and after a
+    // cancelled one.
+    const MechanismScene& Scene() const { return scene_; }
+
 protected:
     // The application's hint handler: every status tip, from any window, reaches the status bar.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,6 +107,8 @@ private:
     void InstallIdlePass();
     void ShowHintInStatusBar();
     void ShowPopupMenu(const QPoint& position);
+    // Renders one engine tick in the view host, if there is one.
+    void RenderStep();
 
     // Command handlers, named after their controls. Shared ones serve a button, a menu item
     // and a pop-up item alike.
@@ -119,6 +131,16 @@ private:
     void rbRotPlus4_2Click();
     void rbRotMinus4_2Click();
 
+    // The view commands (FrmMainView.cpp).
+    void ProjectionsComboChange();
+    void bbRotateSceneClick();
+    void edGradKeyPress();
+    void bbRotatePlaneClick();
+    void sbZoomInClick();
+    void sbZoomOutClick();
+    // Reads edGrad as degrees and shows them in edRad as radians with two decimals.
+    void ShowRadians();
+
     // A driven link's check box changed: ticked, its direction buttons may be chosen; cleared,
     // they are disabled and unchecked and the link's step is 0.
     static void LinkEnableChanged(const QCheckBox* box, QRadioButton* plus, QRadioButton* minus,
@@ -133,11 +155,14 @@ private:
     // Where each mechanism's solver writes point B; made once, so that a step allocates nothing.
     PointBReadout showB1_;
     PointBReadout showB2_;
+    // The frames of the construction shown, moved with the mechanisms.
+    MechanismScene scene_{mechanism1_, mechanism2_, showB1_, showB2_};
 
     // The centre: ViewHostArea keeps its place in the layout, and CreateView puts the view
     // inside it, DestroyView takes it out.
     QWidget* ViewHostArea = nullptr;
-    QWidget* ViewHost = nullptr;
+    TD3dView* ViewHost = nullptr;
+    TVport* VideoPort = nullptr;
 
     // Tool bar.
     QToolButton* sbNewProject = nullptr;

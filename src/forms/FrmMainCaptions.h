@@ -8,6 +8,7 @@ namespace qor {
 inline const QString kRunWorkCaption = QStringLiteral("Запустить механизм");
 inline const QString kStopWorkCaption = QStringLiteral("Остановить механизм");
 inline const QString kRotateSceneCaption = QStringLiteral("Вращать сцену");
+inline const QString kStopSceneCaption = QStringLiteral("Остановить");
 inline const QString kDefaultViewEntry = QStringLiteral("по умолчанию");
 
 } // namespace qor

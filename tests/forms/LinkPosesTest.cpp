@@ -27,25 +27,6 @@ double DrawnAngle(const Mechanism& m, const IDirect3DRMFrame& frame) {
     return m.Plane == MechanismPlane::Horizontal ? std::atan2(x.z, x.x) : std::atan2(x.y, x.x);
 }
 
-Vec3 FarEnd(const IDirect3DRMFrame& frame, double length, double lift = 0) {
-    return frame.WorldTransform().Apply({length, lift, 0});
-}
-
-// How far the drawn joints of a mechanism lie from where the solver puts them: the far ends of
-// links 2 and 3 from B, and the far ends of links 1 and 4, lifted as the next link hangs, from
-// the origins of links 2 and 3.
-double JointError(const Mechanism& m, const LinkageFrames& f) {
-    const Vec3 b = SceneB(m);
-    const double lift = m.Plane == MechanismPlane::Horizontal ? 0.1 : 0.2;
-    const double errors[] = {
-        Length(FarEnd(*f.Link2Frame, m.L2) - b),
-        Length(FarEnd(*f.Link3Frame, m.L3) - b),
-        Length(FarEnd(*f.Link1Frame, m.L1, lift) - f.Link2Frame->WorldTransform().translation),
-        Length(FarEnd(*f.Link4Frame, m.L4, lift) - f.Link3Frame->WorldTransform().translation),
-    };
-    return *std::max_element(std::begin(errors), std::end(errors));
-}
-
 class InitialPoseTest : public SceneFixture {};
 
 TEST_F(InitialPoseTest, TurnsTheLinksToTheSolvedAnglesOfTheDefaults) {

@@ -2,6 +2,7 @@
 // rendered offscreen with the program's viewport settings, and the hinge colours are looked for
 // on the drums around the pixels onto which B of each mechanism projects, the links' colour half
 // way along them.
+#include "SceneColours.h"
 #include "SceneFixture.h"
 
 #include <QColor>
@@ -13,36 +14,6 @@
 
 namespace qor::test {
 namespace {
-
-using ColourTest = std::function<bool(const QColor&)>;
-
-bool Purple(const QColor& c) {
-    return c.blue() - c.green() > 40 && c.red() - c.green() > 25;
-}
-
-bool Yellow(const QColor& c) {
-    return c.red() > 150 && c.green() > 120 && c.red() - c.blue() > 100 &&
-           c.green() - c.blue() > 80;
-}
-
-bool Orange(const QColor& c) {
-    return c.red() > 120 && c.red() - c.green() > 40 && c.green() - c.blue() > 30;
-}
-
-// Pixels of the 3 x 3 block around a point that pass the test.
-int Matching(const QImage& image, QPointF at, const ColourTest& test) {
-    const int x = static_cast<int>(std::lround(at.x()));
-    const int y = static_cast<int>(std::lround(at.y()));
-    int count = 0;
-    for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-            if (image.valid(x + dx, y + dy) && test(image.pixelColor(x + dx, y + dy))) {
-                ++count;
-            }
-        }
-    }
-    return count;
-}
 
 class ScenePixelTest : public SceneFixture {
 protected:

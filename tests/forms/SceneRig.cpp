@@ -4,6 +4,7 @@
 #include "kinematics/Solver.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace qor::test {
 
@@ -35,6 +36,10 @@ bool SceneRig::Ok() const {
 }
 
 QPointF SceneRig::PixelOf(Vec3 p) const {
+    return PixelOfDefaultView(p, viewport->GetWidth(), viewport->GetHeight());
+}
+
+QPointF PixelOfDefaultView(Vec3 p, double w, double h) {
     const Vec3 eye{5, 10, -10};
     const Vec3 z = Normalized({0, -0.8, 1});
     const Vec3 up{0, 1, 0};
@@ -43,8 +48,6 @@ QPointF SceneRig::PixelOf(Vec3 p) const {
     const Vec3 d = p - eye;
     // Orthographic, the shorter side spanning -field..field, the longer one in proportion.
     const double field = 14;
-    const double w = viewport->GetWidth();
-    const double h = viewport->GetHeight();
     const double scale = std::min(w, h) / (2 * field); // pixels per scene unit
     return {w / 2 + Dot(d, x) * scale, h / 2 - Dot(d, y) * scale};
 }
@@ -74,6 +77,26 @@ Vec3 ScenePointOf(const Mechanism& m, double first, double second, double lift) 
 Vec3 SceneB(const Mechanism& m) {
     const double lift = m.Plane == MechanismPlane::Horizontal ? 0.1 : 0.2;
     return ScenePointOf(m, m.B.x, SecondPlaneCoordinate(m.Plane, m.B), lift);
+}
+
+namespace {
+
+Vec3 FarEnd(const IDirect3DRMFrame& frame, double length, double lift = 0) {
+    return frame.WorldTransform().Apply({length, lift, 0});
+}
+
+} // namespace
+
+double JointError(const Mechanism& m, const LinkageFrames& f) {
+    const Vec3 b = SceneB(m);
+    const double lift = m.Plane == MechanismPlane::Horizontal ? 0.1 : 0.2;
+    const double errors[] = {
+        Length(FarEnd(*f.Link2Frame, m.L2) - b),
+        Length(FarEnd(*f.Link3Frame, m.L3) - b),
+        Length(FarEnd(*f.Link1Frame, m.L1, lift) - f.Link2Frame->WorldTransform().translation),
+        Length(FarEnd(*f.Link4Frame, m.L4, lift) - f.Link3Frame->WorldTransform().translation),
+    };
+    return *std::max_element(std::begin(errors), std::end(errors));
 }
 
 } // namespace qor::test

@@ -7,6 +7,7 @@
 
 #include "engine/Math3d.h"
 #include "engine/RetainedMode.h"
+#include "forms/SceneFrames.h"
 #include "kinematics/Mechanism.h"
 
 #include <QPointF>
@@ -37,6 +38,9 @@ private:
     bool wantsDevice_ = false;
 };
 
+// Where the program's default camera shows a scene point on a viewport of width x height pixels.
+QPointF PixelOfDefaultView(Vec3 scenePoint, double width, double height);
+
 // The parameter dialog's defaults: a = 3, b = 0, L1 = 3, L2 = L3 = 6, L4 = 3, steps of 1 degree,
 // initial angles 0.
 Mechanism DefaultMechanism(MechanismPlane plane);
@@ -51,5 +55,10 @@ Vec3 ScenePointOf(const Mechanism& m, double first, double second, double lift);
 // Where the scene should show B: lifted by two link offsets (link 2 and link 3 hang one offset
 // above the driven links, which hang one offset above their base).
 Vec3 SceneB(const Mechanism& m);
+
+// How far the drawn joints of a mechanism lie from where the solver puts them: the far ends of
+// links 2 and 3 from B, and the far ends of links 1 and 4, lifted as the next link hangs, from
+// the origins of links 2 and 3. Valid while the floor and the wall stand as built.
+double JointError(const Mechanism& m, const LinkageFrames& f);
 
 } // namespace qor::test
