@@ -12,17 +12,22 @@
 
 namespace qor {
 
+std::unique_ptr<TMainForm> StartMainWindow() {
+    LoadRussianTranslation();
+    QCoreApplication::setApplicationName(QStringLiteral("QOR"));
+    QApplication::setWindowIcon(ProgramIcon());
+    auto form = std::make_unique<TMainForm>();
+    // Made once and kept with the window, so that it remembers the values last entered.
+    auto* params = new TConstructionParamForm(form->Mechanism1(), form->Mechanism2(),
+                                              form->ParamsAccepted(), form.get());
+    form->SetConstructionParamForm(params);
+    form->ShowMaximizedCentred();
+    return form;
+}
+
 int RunProgram() {
     try {
-        LoadRussianTranslation();
-        QCoreApplication::setApplicationName(QStringLiteral("QOR"));
-        QApplication::setWindowIcon(ProgramIcon());
-        TMainForm form;
-        // Made once and kept with the window, so that it remembers the values last entered.
-        auto* params = new TConstructionParamForm(form.Mechanism1(), form.Mechanism2(),
-                                                  form.ParamsAccepted(), &form);
-        form.SetConstructionParamForm(params);
-        form.ShowMaximizedCentred();
+        const std::unique_ptr<TMainForm> form = StartMainWindow();
         QApplication::exec();
     } catch (const std::exception& error) {
         ShowException(error);

@@ -2,11 +2,18 @@
 // loop, with the application object already made.
 #pragma once
 
+#include <memory>
+
 namespace qor {
 
-// Sets the title, creates the main window and the parameter dialog, shows the window maximized
-// and runs the message loop until the window closes. An exception that escapes is shown with the
-// standard exception display. Returns the program's exit code, which is always 0.
+class TMainForm;
+
+// Sets the title and the icon, creates the main window with its parameter dialog and shows the
+// window maximized. The message loop is the caller's.
+std::unique_ptr<TMainForm> StartMainWindow();
+
+// StartMainWindow, then the message loop until the window closes. An exception that escapes is
+// shown with the standard exception display. Returns the program's exit code, which is always 0.
 int RunProgram();
 
 } // namespace qor
