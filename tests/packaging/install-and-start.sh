@@ -7,8 +7,9 @@
 # runs; then it ends the program with "Файл" → "Выход" and expects exit code 0.
 #
 # Usage: install-and-start.sh BUILD_DIR [--without-model-set]
-# With --without-model-set the installed model set is deleted before the start and the model box
-# is expected instead: a hand check that the first form notices a missing set.
+# With --without-model-set the installed model set is deleted before the start, and the box
+# "Ошибка !" is expected after the construction instead: the check that a missing set is reported
+# (it needs a main window that builds the scene when a construction is made).
 #
 # Needs DISPLAY (the tests run under xvfb-run) and xdotool. It types into the focused window, so it
 # must not share the X server with tests that open windows at the same time (RUN_SERIAL).
