@@ -55,6 +55,7 @@ void TSetupForm::FreeSnapshot() {
 
 void TSetupForm::SaveToIni() {
     const QString fileName = settingsFileName_.isEmpty() ? SettingsFilePath() : settingsFileName_;
+    MakeSettingsFolder(fileName);
     std::vector<SavedViewportSettings> viewports;
     for (const TVportData& data : SavedVports) {
         viewports.push_back({QString::fromUtf8(ObjectName(data.Viewport)), data.Projection,

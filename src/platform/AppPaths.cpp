@@ -59,6 +59,10 @@ QString SettingsFilePath(const QString& executablePath, const QString& configura
     return QDir(configurationDirectory).filePath(QStringLiteral("qor/") + fileName);
 }
 
+void MakeSettingsFolder(const QString& settingsFile) {
+    QDir().mkpath(QFileInfo(settingsFile).absolutePath());
+}
+
 QString SettingsFilePath() {
     return SettingsFilePath(
         QCoreApplication::applicationFilePath(),

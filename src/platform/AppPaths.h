@@ -27,4 +27,9 @@ QString SettingsFilePath();
 // SettingsFilePath with the executable and the configuration folder given explicitly.
 QString SettingsFilePath(const QString& executablePath, const QString& configurationDirectory);
 
+// Makes the folder that the settings file goes into when it does not exist yet: the user's
+// configuration folder has no "qor" folder before the first save. A folder that cannot be made
+// is left to the write, which then fails with "Unable to write to <file>".
+void MakeSettingsFolder(const QString& settingsFile);
+
 } // namespace qor

@@ -1,8 +1,10 @@
 // Where the model set is looked for, and where the settings file goes.
 #include "platform/AppPaths.h"
+#include "platform/IniFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -82,6 +84,31 @@ TEST(SettingsFilePath, GoesToTheConfigurationFolderBesideAReadOnlyFolder) {
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
     EXPECT_EQ(qor::SettingsFilePath(dir.filePath("qor"), "/cfg"), "/cfg/qor/qor.ini");
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// An installed program's first save goes to a configuration folder that does not exist yet.
+TEST(MakeSettingsFolder, LetsTheFirstSaveIntoAFreshConfigurationFolderSucceed) {
+    QTemporaryDir home;
+    const QString file = qor::SettingsFilePath("/no/such/folder/qor", home.filePath(".config"));
+    qor::MakeSettingsFolder(file);
+    qor::WriteProfileString("D3DRMDevice", "Dither", "1", file);
+    EXPECT_EQ(qor::ReadProfileString("D3DRMDevice", "Dither", file), QString("1"));
+}
+
+TEST(MakeSettingsFolder, LeavesAFolderThatCannotBeMadeToTheWriteToReport) {
+    QTemporaryDir home;
+    QFile plain(home.filePath("config"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString file = qor::SettingsFilePath("/no/such/folder/qor", plain.fileName());
+    qor::MakeSettingsFolder(file);
+    EXPECT_TRUE(QFileInfo(plain.fileName()).isFile());
+    try {
+        qor::WriteProfileString("D3DRMDevice", "Dither", "1", file);
+        ADD_FAILURE() << "the write into a folder below a file succeeded";
+    } catch (const qor::IniWriteError& error) {
+        EXPECT_EQ(error.what(), "Unable to write to " + file.toStdString());
+    }
 }
 
 } // namespace
