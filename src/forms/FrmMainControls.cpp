@@ -87,7 +87,8 @@ void UseDisplayLook(QWidget* widget) {
 // of its own, on which the blue text keeps its colour and reads clearly.
 void AddLightBadge(QWidget* widget) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, QColor(0xdd, 0xe6, 0xf5));
+    // A button fills its background with the button colour, a label with the window colour.
+    palette.setColor(widget->backgroundRole(), QColor(0xdd, 0xe6, 0xf5));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
     widget->setContentsMargins(3, 1, 3, 1);
