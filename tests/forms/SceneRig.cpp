@@ -4,7 +4,6 @@
 #include "kinematics/Solver.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace qor::test {
 
@@ -85,18 +84,28 @@ Vec3 FarEnd(const IDirect3DRMFrame& frame, double length, double lift = 0) {
     return frame.WorldTransform().Apply({length, lift, 0});
 }
 
+double Lift(const Mechanism& m) {
+    return m.Plane == MechanismPlane::Horizontal ? 0.1 : 0.2;
+}
+
+// The larger gap between the lifted far ends of links 1 and 4 and the origins of links 2 and 3.
+double DrivenJointGap(const Mechanism& m, const LinkageFrames& f) {
+    return std::max(
+        Length(FarEnd(*f.Link1Frame, m.L1, Lift(m)) - f.Link2Frame->WorldTransform().translation),
+        Length(FarEnd(*f.Link4Frame, m.L4, Lift(m)) - f.Link3Frame->WorldTransform().translation));
+}
+
 } // namespace
 
 double JointError(const Mechanism& m, const LinkageFrames& f) {
     const Vec3 b = SceneB(m);
-    const double lift = m.Plane == MechanismPlane::Horizontal ? 0.1 : 0.2;
-    const double errors[] = {
-        Length(FarEnd(*f.Link2Frame, m.L2) - b),
-        Length(FarEnd(*f.Link3Frame, m.L3) - b),
-        Length(FarEnd(*f.Link1Frame, m.L1, lift) - f.Link2Frame->WorldTransform().translation),
-        Length(FarEnd(*f.Link4Frame, m.L4, lift) - f.Link3Frame->WorldTransform().translation),
-    };
-    return *std::max_element(std::begin(errors), std::end(errors));
+    return std::max({Length(FarEnd(*f.Link2Frame, m.L2) - b),
+                     Length(FarEnd(*f.Link3Frame, m.L3) - b), DrivenJointGap(m, f)});
+}
+
+double JoinGap(const Mechanism& m, const LinkageFrames& f) {
+    return std::max(Length(FarEnd(*f.Link2Frame, m.L2) - FarEnd(*f.Link3Frame, m.L3)),
+                    DrivenJointGap(m, f));
 }
 
 } // namespace qor::test

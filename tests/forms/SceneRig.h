@@ -61,4 +61,9 @@ Vec3 SceneB(const Mechanism& m);
 // the origins of links 2 and 3. Valid while the floor and the wall stand as built.
 double JointError(const Mechanism& m, const LinkageFrames& f);
 
+// How far apart the drawn links are at their joints, wherever the floor and the wall stand: the
+// far ends of links 2 and 3 (both at B), and the lifted far ends of links 1 and 4 from the
+// origins of links 2 and 3.
+double JoinGap(const Mechanism& m, const LinkageFrames& f);
+
 } // namespace qor::test
