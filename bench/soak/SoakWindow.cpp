@@ -44,13 +44,15 @@ bool SoakWindow::NewConstruction() {
     if (!CreateView()) {
         return false;
     }
-    // Unticking the link check boxes zeroes the steps.
+    // Unticking the link check boxes zeroes the steps; links 2 and 3 start from unturned.
     for (Mechanism* m : {&mechanism1_, &mechanism2_}) {
         m->dFi = 0;
         m->dGamma = 0;
         m->Psi = 0.0;
         m->Ksi = 0.0;
     }
+    // The dialog's OK on its default entries; its acceptance also sets the steps, which the
+    // window zeroes again until a link is ticked.
     ConstructionParamForm_.findChild<QPushButton*>(QStringLiteral("bbOK"))->click();
     for (Mechanism* m : {&mechanism1_, &mechanism2_}) {
         m->dFi = 0;
