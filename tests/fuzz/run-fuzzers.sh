@@ -30,7 +30,7 @@ for target in $targets; do
     log=$build/fuzz-$target.log
     rm -rf "$findings"
     mkdir -p "$corpus" "$findings"
-    set -- -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1 \
+    set -- -max_total_time="$seconds" -timeout=120 -rss_limit_mb=4096 -print_final_stats=1 \
         -artifact_prefix="$findings/"
     if [ -f "$here/$target.dict" ]; then
         set -- "$@" -dict="$here/$target.dict"
