@@ -4,6 +4,9 @@
 
 #include "forms/FrmConstrParamSet.h"
 #include "forms/FrmMain.h"
+#include "kinematics/Angles.h"
+#include "kinematics/Solver.h"
+#include "platform/NumberText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +19,20 @@
 #include <string>
 
 namespace qortest {
+
+// What an angle read-out shows for an angle in radians.
+inline QString DegreesText(double radians) {
+    return qor::RealToFixedText(static_cast<double>(qor::RadToDeg(radians)));
+}
+
+// What the three read-outs of B show for a mechanism in its present position.
+inline QStringList BTexts(qor::Mechanism m) {
+    QStringList texts;
+    qor::SolvePosition(m, [&](double x, double y, double z) {
+        texts = {qor::RealToFixedText(x), qor::RealToFixedText(y), qor::RealToFixedText(z)};
+    });
+    return texts;
+}
 
 // The named child of `root`; the test fails when there is none.
 template <class T> T* Find(const QObject* root, const std::string& name) {

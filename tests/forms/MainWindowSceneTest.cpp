@@ -72,15 +72,6 @@ protected:
                         JointError(form.Mechanism2(), frames.Mechanism2));
     }
 
-    // The text the read-outs of B show for a mechanism in its present position.
-    static QStringList BTexts(Mechanism m) {
-        QStringList texts;
-        qor::SolvePosition(m, [&](double x, double y, double z) {
-            texts = {qor::RealToFixedText(x), qor::RealToFixedText(y), qor::RealToFixedText(z)};
-        });
-        return texts;
-    }
-
     QStringList Shown(std::initializer_list<const char*> labels) {
         QStringList texts;
         for (const char* label : labels) {
@@ -152,11 +143,8 @@ TEST_P(RunningConstruction, MovesTheDrawnFramesAndTheReadoutsFollow) {
     EXPECT_LT(worst, 1e-4);
     EXPECT_NEAR(form.Mechanism1().Fi, fi1 + Rad(300), 1e-9);
     EXPECT_NEAR(form.Mechanism2().Gamma, gamma2 - Rad(300), 1e-9);
-    const auto degrees = [](double radians) {
-        return qor::RealToFixedText(static_cast<double>(qor::RadToDeg(radians)));
-    };
-    EXPECT_EQ(Shown({"lbFi", "lbGamma_2"}),
-              QStringList({degrees(form.Mechanism1().Fi), degrees(form.Mechanism2().Gamma)}));
+    EXPECT_EQ(Shown({"lbFi", "lbGamma_2"}), QStringList({DegreesText(form.Mechanism1().Fi),
+                                                         DegreesText(form.Mechanism2().Gamma)}));
     EXPECT_TRUE(Get<QLabel>("lbFi")->text().endsWith(separator + QStringLiteral("00")));
     EXPECT_EQ(Shown({"lbxB", "lbyB", "lbzB"}), BTexts(form.Mechanism1()));
     EXPECT_EQ(Shown({"lbxB_2", "lbyB_2", "lbzB_2"}), BTexts(form.Mechanism2()));

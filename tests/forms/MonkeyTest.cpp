@@ -205,16 +205,13 @@ protected:
         // The read-outs show the angles once a pass has written them.
         bool done = false;
         form.IdlePass(done);
-        const auto degrees = [](double radians) {
-            return qor::RealToFixedText(static_cast<double>(qor::RadToDeg(radians)));
-        };
         const std::pair<const char*, double> angles[] = {
             {"lbFi", form.Mechanism1().Fi},     {"lbPsi", form.Mechanism1().Psi},
             {"lbKsi", form.Mechanism1().Ksi},   {"lbGamma", form.Mechanism1().Gamma},
             {"lbFi_2", form.Mechanism2().Fi},   {"lbPsi_2", form.Mechanism2().Psi},
             {"lbKsi_2", form.Mechanism2().Ksi}, {"lbGamma_2", form.Mechanism2().Gamma}};
         for (const auto& [label, value] : angles) {
-            if (Get<QLabel>(label)->text() != degrees(value)) {
+            if (Get<QLabel>(label)->text() != DegreesText(value)) {
                 return std::string(label) + " shows " + Get<QLabel>(label)->text().toStdString();
             }
         }
@@ -238,12 +235,7 @@ protected:
             {&form.Mechanism1(), {"lbxB", "lbyB", "lbzB"}},
             {&form.Mechanism2(), {"lbxB_2", "lbyB_2", "lbzB_2"}}};
         for (const auto& [mechanism, labels] : readouts) {
-            Mechanism copy = *mechanism;
-            QStringList expected;
-            qor::SolvePosition(copy, [&](double x, double y, double z) {
-                expected = {qor::RealToFixedText(x), qor::RealToFixedText(y),
-                            qor::RealToFixedText(z)};
-            });
+            const QStringList expected = BTexts(*mechanism);
             for (int i = 0; i < 3; ++i) {
                 if (Get<QLabel>(labels[i])->text() != expected[i]) {
                     return std::string(labels[i]) + " shows " +
