@@ -52,7 +52,7 @@ int RunStartupBench(int argc, char** argv) {
     const std::unique_ptr<TMainForm> form = StartMainWindow();
     double presentedMs = 0;
     Clock::time_point presented;
-    QObject::connect(form->View(), &QOpenGLWidget::frameSwapped, &app, [&] {
+    QObject::connect(form->View(), &TD3dView::Presented, &app, [&] {
         if (presentedMs == 0) {
             presentedMs = BootClockMs();
             presented = Clock::now();

@@ -70,7 +70,7 @@ public:
     unsigned ColorTexture() const;
     // The picture read back, top row first.
     QImage GrabImage();
-    // Called by Update to show the picture (a widget repaints with ColorTexture).
+    // Called by Update to show the picture (a window copies ColorTexture).
     void SetPresenter(std::function<void()> presenter) { presenter_ = std::move(presenter); }
     const FrameStats& LastFrameStats() const { return stats_; }
     // GPU copies of meshes the device holds, and how many it has uploaded since it was made.

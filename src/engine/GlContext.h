@@ -1,5 +1,5 @@
 // The engine's one OpenGL 3.3 core context, on an offscreen surface, shared with the
-// application's global share context so that a widget can show a device's picture. It exists
+// application's global share context so that a window can show a device's picture. It exists
 // while at least one device does.
 #pragma once
 

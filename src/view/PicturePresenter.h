@@ -1,5 +1,5 @@
-// Showing a device's picture in a widget: a framebuffer blit from the device's texture (shared
-// with the widget's context) into the widget's framebuffer. The scene is not rendered again.
+// Showing a device's picture in a window: a framebuffer blit from the device's texture (shared
+// with the window's context) into the window's framebuffer. The scene is not rendered again.
 #pragma once
 
 #include <QSize>

@@ -5,7 +5,7 @@
 #include "platform/MessageBox.h"
 #include "view/D3dUtil.h"
 #include "view/FrameMotion.h"
-#include "view/PicturePresenter.h"
+#include "view/PictureWindow.h"
 #include "view/ResultCodeNames.h"
 #include "view/TVport.h"
 
@@ -13,9 +13,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QOpenGLContext>
-#include <QOpenGLExtraFunctions>
-#include <QScopedValueRollback>
 #include <QScreen>
 
 #include <fenv.h>
@@ -28,11 +25,17 @@ constexpr std::uint16_t kInactive = 0;
 constexpr std::uint16_t kActive = 1;
 } // namespace
 
-TD3dView::TD3dView(QWidget* owner) : QOpenGLWidget(owner) {
+TD3dView::TD3dView(QWidget* owner) : QWidget(owner) {
     // The engine's arithmetic may overflow or divide by zero on degenerate scenes; that must
     // give infinities, not a trap.
     fedisableexcept(FE_ALL_EXCEPT);
     RMTickValue = 1;
+    // The picture window covers the whole control; nothing of the control itself is painted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    picture_ = new PictureWindow([this] { Paint(); });
+    pictureContainer_ = QWidget::createWindowContainer(picture_, this);
+    pictureContainer_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    pictureContainer_->setFocusPolicy(Qt::NoFocus);
     resize(200, 150);
     color_ = palette().color(QPalette::Base);
 
@@ -179,24 +182,24 @@ void TD3dView::SetColor(const QColor& color) {
     }
 }
 
-void TD3dView::initializeGL() {
-    // The window exists from here on. A picture made now is shown by the first paint.
-    painting_ = true;
+void TD3dView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown_) {
+        return;
+    }
+    // The window exists from here on.
+    shown_ = true;
     BindClipper();
     if (!Device) {
         CreateDevice(nullptr);
     }
-    painting_ = false;
 }
 
-void TD3dView::paintGL() {
-    QOpenGLExtraFunctions& gl = *context()->extraFunctions();
-    if (!Engine || !Device || !SceneFrame) {
-        PresentNothing(gl, defaultFramebufferObject());
-        return;
-    }
-    if (!presenting_) {
-        // Whatever these render is presented below, with this paint.
+void TD3dView::paintEvent(QPaintEvent*) {}
+
+void TD3dView::Paint() {
+    if (Engine && Device && SceneFrame) {
+        // Whatever these render is shown below, with this paint.
         painting_ = true;
         Update();
         if (OnRedraw) {
@@ -204,49 +207,46 @@ void TD3dView::paintGL() {
         }
         painting_ = false;
     }
-    if (Device) {
-        PresentPicture(
-            gl, Device->ColorTexture(),
-            QSize(static_cast<int>(Device->GetWidth()), static_cast<int>(Device->GetHeight())),
-            defaultFramebufferObject(), FramebufferPixels());
-    } else {
-        PresentNothing(gl, defaultFramebufferObject());
+    if (picture_->Present(PictureTexture(), PictureSize())) {
+        emit Presented();
     }
+}
+
+QImage TD3dView::GrabPicture() {
+    Paint();
+    return picture_->Grab(PictureTexture(), PictureSize());
 }
 
 void TD3dView::PresentNow() {
-    if (painting_ || !isVisible()) {
-        return;
+    if (!painting_ && picture_->Present(PictureTexture(), PictureSize())) {
+        emit Presented();
     }
-    if (geometryChanging_) {
-        update();
-        return;
-    }
-    presenting_ = true;
-    repaint();
-    // Qt turns a repaint that follows the last composition within one refresh interval into a
-    // posted update; delivering it now keeps one tick one presented frame (the swap still waits
-    // for the vertical refresh).
-    QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
-    presenting_ = false;
 }
 
-// A window composed while its widgets are being moved or resized stays black from then on
-// (Qt 6.4 under X11): the redraws here leave the present to Qt's next paint.
+unsigned TD3dView::PictureTexture() const {
+    return Engine && Device && SceneFrame ? Device->ColorTexture() : 0;
+}
+
+QSize TD3dView::PictureSize() const {
+    if (!Device) {
+        return {};
+    }
+    return {static_cast<int>(Device->GetWidth()), static_cast<int>(Device->GetHeight())};
+}
+
 void TD3dView::resizeEvent(QResizeEvent* event) {
-    QOpenGLWidget::resizeEvent(event);
-    const QScopedValueRollback changing(geometryChanging_, true);
+    QWidget::resizeEvent(event);
+    pictureContainer_->setGeometry(rect());
     AlignControls();
 }
 
 void TD3dView::moveEvent(QMoveEvent* event) {
-    QOpenGLWidget::moveEvent(event);
-    const QScopedValueRollback changing(geometryChanging_, true);
+    QWidget::moveEvent(event);
     Redraw();
 }
 
 void TD3dView::changeEvent(QEvent* event) {
-    QOpenGLWidget::changeEvent(event);
+    QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange) {
         ActivateDevice(isActiveWindow() ? kActive : kInactive);
     } else if (event->type() == QEvent::PaletteChange) {
@@ -292,10 +292,6 @@ QSize TD3dView::ScreenPixels() const {
         return {};
     }
     return shown->geometry().size() * shown->devicePixelRatio();
-}
-
-QSize TD3dView::FramebufferPixels() const {
-    return size() * devicePixelRatioF();
 }
 
 } // namespace qor

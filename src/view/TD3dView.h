@@ -5,18 +5,18 @@
 //
 // How it stands on Qt:
 // - The device renders offscreen in the engine's own OpenGL context, at the size of the whole
-//   screen in device pixels; the widget only presents the part of that picture it covers (a
-//   framebuffer blit, no second rendering). A change of size reconfigures the viewports and
+//   screen in device pixels. A native child window (PictureWindow) covering the control shows
+//   the part of that picture it covers: one copy and one swap, no second rendering and no
+//   composition of the whole main window. A change of size reconfigures the viewports and
 //   redraws; it never re-creates the device.
-// - The device's presenter repaints the widget at once, so one RenderStep is one engine tick
-//   and one presented frame; on a real display the swap waits for the vertical refresh. Only
-//   the redraws that a change of the widget's position or size makes are shown by the paint
-//   that Qt schedules (a window composed in the middle of such a change stays black).
-// - Qt makes the window lazily. The device needs no window (it renders offscreen), so
-//   CreateDevice works before the widget is shown; when the widget's OpenGL side is set up
-//   (the window exists), the clipper is bound to the window and a device is made if none
-//   exists yet. Both orders of "owner calls CreateDevice" and "window appears" end with exactly
-//   one live device.
+// - The device's presenter shows the new picture at once, so one RenderStep is one engine tick
+//   and one presented frame; on a real display the swap waits for the vertical refresh.
+// - The picture window lets input through, so mouse events reach this control and its TVport
+//   children as they would without it.
+// - The device needs no window (it renders offscreen), so CreateDevice works before the control
+//   is shown; when the control is first shown (its window exists), the clipper is bound to the
+//   window and a device is made if none exists yet. Both orders of "owner calls CreateDevice"
+//   and "window appears" end with exactly one live device.
 // - The background is black whatever Color holds: the program's scene is designed for black.
 #pragma once
 
@@ -24,7 +24,8 @@
 #include "engine/Results.h"
 
 #include <QColor>
-#include <QOpenGLWidget>
+#include <QImage>
+#include <QWidget>
 
 #include <cstdint>
 #include <functional>
@@ -38,9 +39,10 @@ class IDirect3DRMFrame;
 class IDirect3DRMLight;
 class IDirectDraw;
 class IDirectDrawClipper;
+class PictureWindow;
 class TVport;
 
-class TD3dView : public QOpenGLWidget {
+class TD3dView : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QColor Color READ Color WRITE SetColor)
 
@@ -73,6 +75,9 @@ public:
     void Update();
     // Fills the aligned TVport children to the control's size, then redraws.
     void AlignControls();
+    // Paints as an exposure of the window does and returns what the window then shows; null
+    // while the control is not on screen.
+    QImage GrabPicture();
 
     QColor Color() const { return color_; }
     void SetColor(const QColor& color);
@@ -90,13 +95,21 @@ public:
     RefPtr<IDirect3DRMFrame> SceneFrame;
     RefPtr<IDirect3DRMLight> AmbientLight;
 
+signals:
+    // A picture has been shown on screen.
+    void Presented();
+
 protected:
     // The engine call that makes the device into Device: tests replace it to make drivers
     // fail.
     virtual HRESULT CreateDeviceFromClipper(const GUID* driver, int width, int height);
 
-    void initializeGL() override;
-    void paintGL() override;
+    // What an exposure of the window does: renders the viewports (when there is a device) and
+    // shows the picture.
+    virtual void Paint();
+
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -109,18 +122,18 @@ protected:
 private:
     QList<TVport*> Vports() const;
     void BindClipper();
-    // The device's presenter: repaints the widget with the new picture at once.
+    // The device's presenter: shows the new picture at once.
     void PresentNow();
+    unsigned PictureTexture() const;
+    QSize PictureSize() const;
     void ReleaseDevice();
     QSize ScreenPixels() const;
-    QSize FramebufferPixels() const;
 
     QColor color_;
-    bool painting_ = false;   // inside a paint: the picture is presented when it ends
-    bool presenting_ = false; // a paint that only shows the new picture
-    // Inside a change of position or size: Qt must not compose the window now, so the new
-    // picture is shown by the paint that Qt schedules.
-    bool geometryChanging_ = false;
+    PictureWindow* picture_ = nullptr; // owned by its container, a child of this control
+    QWidget* pictureContainer_ = nullptr;
+    bool shown_ = false;    // the control has been shown once: its window exists
+    bool painting_ = false; // inside a paint: the picture is shown when it ends
 };
 
 } // namespace qor

@@ -242,7 +242,7 @@ TEST_F(MainWindowScene, WindowPresentsBothLinkagesWhereTheCameraSeesThem) {
     NewConstruction();
     IdlePasses(1);
     qor::TD3dView* view = form.View();
-    const QImage image = view->grabFramebuffer();
+    const QImage image = view->GrabPicture();
     ASSERT_FALSE(image.isNull());
     const double w = image.width();
     const double h = image.height();

@@ -40,11 +40,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The visible windows of the program, one "id name" a line. A window may close between the search
-# and the name query; it is then left out.
+# The visible top-level windows of the program, one "id name" a line (Xvfb has no window manager,
+# so they are the root's children; the 3D view's own child window is not one of them). A window
+# may close between the search and the name query; it is then left out.
 windows() {
     local id name
-    for id in $(xdotool search --onlyvisible --pid "$qor_pid" 2>/dev/null); do
+    for id in $(xdotool search --maxdepth 1 --onlyvisible --pid "$qor_pid" 2>/dev/null); do
         if name=$(xdotool getwindowname "$id" 2>/dev/null); then
             printf '%s %s\n' "$id" "$name"
         fi

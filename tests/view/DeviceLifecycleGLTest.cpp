@@ -143,12 +143,12 @@ TEST_F(ViewHost, WithoutAnyDeviceEveryPathIsQuietAndPaintingFiresNoRedraw) {
     host->ActivateDevice(1);
     vport->SelectCamera(host->CameraFrame.get(), true);
     const int paints = host->paints;
-    const QImage shown = host->grabFramebuffer();
+    const QImage shown = host->GrabPicture();
     EXPECT_GT(host->paints, paints);
     EXPECT_EQ(shown.pixelColor(100, 75), QColor(Qt::black));
     redraws = 0;
     host->repaint();
-    host->grabFramebuffer();
+    host->GrabPicture();
     EXPECT_EQ(redraws, 0) << "painting";
 
     host->Redraw();

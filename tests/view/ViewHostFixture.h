@@ -29,9 +29,9 @@ protected:
         return failAll_ ? D3DRMERR_BADDEVICE
                         : TD3dView::CreateDeviceFromClipper(driver, width, height);
     }
-    void paintGL() override {
+    void Paint() override {
         ++paints;
-        TD3dView::paintGL();
+        TD3dView::Paint();
     }
 
 private:

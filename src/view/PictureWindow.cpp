@@ -1,0 +1,85 @@
+// The native window that shows a device's picture.
+#include "view/PictureWindow.h"
+
+#include "view/PicturePresenter.h"
+
+#include <QOpenGLContext>
+#include <QOpenGLExtraFunctions>
+#include <QSurfaceFormat>
+
+namespace qor {
+
+PictureWindow::PictureWindow(std::function<void()> exposed) : exposed_(std::move(exposed)) {
+    setSurfaceType(QSurface::OpenGLSurface);
+    setFlag(Qt::WindowTransparentForInput);
+    QSurfaceFormat format;
+    format.setVersion(3, 3);
+    format.setProfile(QSurfaceFormat::CoreProfile);
+    setFormat(format);
+}
+
+PictureWindow::~PictureWindow() {
+    if (context_) {
+        context_->doneCurrent();
+    }
+}
+
+bool PictureWindow::Present(unsigned texture, QSize picture) {
+    if (!Draw(texture, picture)) {
+        return false;
+    }
+    context_->swapBuffers(this);
+    return true;
+}
+
+QImage PictureWindow::Grab(unsigned texture, QSize picture) {
+    if (!Draw(texture, picture)) {
+        return {};
+    }
+    const QSize pixels = size() * devicePixelRatio();
+    QImage image(pixels, QImage::Format_RGBA8888);
+    QOpenGLExtraFunctions& gl = *context_->extraFunctions();
+    gl.glBindFramebuffer(GL_READ_FRAMEBUFFER, context_->defaultFramebufferObject());
+    gl.glReadBuffer(GL_BACK);
+    gl.glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    gl.glReadPixels(0, 0, pixels.width(), pixels.height(), GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+    context_->swapBuffers(this);
+    return image.mirrored();
+}
+
+void PictureWindow::exposeEvent(QExposeEvent*) {
+    if (isExposed() && exposed_) {
+        exposed_();
+    }
+}
+
+bool PictureWindow::Draw(unsigned texture, QSize picture) {
+    if (!isExposed()) {
+        return false;
+    }
+    if (!context_) {
+        // Made when first needed: the engine's context already exists by then, and the shared
+        // textures reach this one through the application's global share context.
+        auto context = std::make_unique<QOpenGLContext>();
+        context->setFormat(requestedFormat());
+        context->setShareContext(QOpenGLContext::globalShareContext());
+        if (!context->create()) {
+            return false;
+        }
+        context_ = std::move(context);
+    }
+    if (!context_->makeCurrent(this)) {
+        return false;
+    }
+    QOpenGLExtraFunctions& gl = *context_->extraFunctions();
+    const QSize pixels = size() * devicePixelRatio();
+    gl.glViewport(0, 0, pixels.width(), pixels.height());
+    if (texture != 0) {
+        PresentPicture(gl, texture, picture, context_->defaultFramebufferObject(), pixels);
+    } else {
+        PresentNothing(gl, context_->defaultFramebufferObject());
+    }
+    return true;
+}
+
+} // namespace qor

@@ -1,0 +1,41 @@
+// PictureWindow: the native child window that shows a device's picture. It draws with an OpenGL
+// context of its own that shares textures with the engine's, so presenting a frame is one copy
+// and one swap, with nothing composed through the widgets' backing store. It lets every input
+// event through to the widgets beneath it (the view host and its TVport children): they keep
+// their mouse events, and the window never takes the keyboard focus.
+#pragma once
+
+#include <QImage>
+#include <QWindow>
+
+#include <functional>
+#include <memory>
+
+class QOpenGLContext;
+
+namespace qor {
+
+class PictureWindow : public QWindow {
+public:
+    // exposed is called whenever the window system shows the window anew.
+    explicit PictureWindow(std::function<void()> exposed);
+    ~PictureWindow() override;
+
+    // Copies the top-left part of the picture (a texture of the engine's, of size picture in
+    // pixels; 0 for none) to the window, black where it does not reach, and swaps. False when
+    // the window cannot be drawn now: not exposed, or no OpenGL.
+    bool Present(unsigned texture, QSize picture);
+    // Draws as Present does and reads back what the window then shows; null when it cannot.
+    QImage Grab(unsigned texture, QSize picture);
+
+protected:
+    void exposeEvent(QExposeEvent* event) override;
+
+private:
+    bool Draw(unsigned texture, QSize picture);
+
+    std::function<void()> exposed_;
+    std::unique_ptr<QOpenGLContext> context_;
+};
+
+} // namespace qor
