@@ -58,8 +58,8 @@ bool PictureWindow::Draw(unsigned texture, QSize picture) {
         return false;
     }
     if (!context_) {
-        // Made when first needed: the engine's context already exists by then, and the shared
-        // textures reach this one through the application's global share context.
+        // Made when first needed. The device's texture reaches it through the application's
+        // global share context, which the engine's context shares too.
         auto context = std::make_unique<QOpenGLContext>();
         context->setFormat(requestedFormat());
         context->setShareContext(QOpenGLContext::globalShareContext());
@@ -72,10 +72,9 @@ bool PictureWindow::Draw(unsigned texture, QSize picture) {
         return false;
     }
     QOpenGLExtraFunctions& gl = *context_->extraFunctions();
-    const QSize pixels = size() * devicePixelRatio();
-    gl.glViewport(0, 0, pixels.width(), pixels.height());
     if (texture != 0) {
-        PresentPicture(gl, texture, picture, context_->defaultFramebufferObject(), pixels);
+        PresentPicture(gl, texture, picture, context_->defaultFramebufferObject(),
+                       size() * devicePixelRatio());
     } else {
         PresentNothing(gl, context_->defaultFramebufferObject());
     }

@@ -1,9 +1,12 @@
 // Mouse input over the host: what happens over a viewport control reaches its callbacks, what
 // happens over the uncovered part of the host is dropped (it reaches neither the host nor the
-// window around it).
+// window around it), and a real click from the window system passes through the window that
+// shows the picture.
 #include "view/D3dvcs.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -103,6 +106,35 @@ INSTANTIATE_TEST_SUITE_P(
                                 },
                                 {}}),
     [](const auto& info) { return info.param.name; });
+
+// The click is made by the X server (xdotool), so it lands on whatever window lies under the
+// pointer: the host's native picture window, which must let it through to the control beneath
+// and must not take the keyboard focus from the window around it.
+TEST(MouseFromTheWindowSystem, PassesThroughThePictureToTheControl) {
+    Outer outer;
+    outer.resize(240, 180);
+    auto* host = new TD3dView(&outer);
+    host->setGeometry(0, 0, 200, 150);
+    auto* vport = new TVport(host);
+    vport->SetBounds(20, 10, 100, 75);
+    QStringList log;
+    vport->OnMouseDown = [&](TVport*, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+        log << QString("down %1 %2,%3").arg(button).arg(x).arg(y);
+    };
+    outer.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&outer));
+
+    const QPoint at = vport->mapToGlobal(QPoint(30, 20));
+    ASSERT_EQ(QProcess::execute("xdotool", {"mousemove", "--sync", QString::number(at.x()),
+                                            QString::number(at.y()), "click", "1"}),
+              0)
+        << "xdotool is missing: run tools/install-deps.sh";
+    EXPECT_TRUE(QTest::qWaitFor([&log] { return !log.isEmpty(); }, 5000));
+    EXPECT_EQ(log.join("; ").toStdString(), "down 1 30,20");
+    EXPECT_EQ(outer.presses, 0);
+    const QWindow* focus = QGuiApplication::focusWindow();
+    EXPECT_TRUE(focus == nullptr || focus == outer.windowHandle());
+}
 
 } // namespace
 } // namespace qor
