@@ -16,8 +16,20 @@
 namespace qor {
 namespace {
 
+// A window of 240 x 180 with the host at (0, 0), 200 x 150, and a viewport control at (20, 10)
+// of the host, 100 x 75. It counts the presses that reach it.
 class Outer : public QWidget {
 public:
+    Outer() {
+        resize(240, 180);
+        host = new TD3dView(this);
+        host->setGeometry(0, 0, 200, 150);
+        vport = new TVport(host);
+        vport->SetBounds(20, 10, 100, 75);
+    }
+
+    TD3dView* host; // owned by this window
+    TVport* vport;  // owned by the host
     int presses = 0;
 
 protected:
@@ -32,14 +44,9 @@ struct MouseCase {
 
 class MouseForwarding : public ::testing::TestWithParam<MouseCase> {};
 
-// The host sits at (0, 0) of the outer window, the viewport control at (20, 10) of the host.
 TEST_P(MouseForwarding, ReachesTheControlUnderThePointerOrNothing) {
     Outer outer;
-    outer.resize(240, 180);
-    auto* host = new TD3dView(&outer);
-    host->setGeometry(0, 0, 200, 150);
-    auto* vport = new TVport(host);
-    vport->SetBounds(20, 10, 100, 75);
+    TVport* vport = outer.vport;
     QStringList log;
     const auto where = [](Qt::KeyboardModifiers shift, int x, int y) {
         return QString("%1%2,%3").arg(shift & Qt::ShiftModifier ? "shift " : "").arg(x).arg(y);
@@ -112,11 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
 // and must not take the keyboard focus from the window around it.
 TEST(MouseFromTheWindowSystem, PassesThroughThePictureToTheControl) {
     Outer outer;
-    outer.resize(240, 180);
-    auto* host = new TD3dView(&outer);
-    host->setGeometry(0, 0, 200, 150);
-    auto* vport = new TVport(host);
-    vport->SetBounds(20, 10, 100, 75);
+    TVport* vport = outer.vport;
     QStringList log;
     vport->OnMouseDown = [&](TVport*, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
         log << QString("down %1 %2,%3").arg(button).arg(x).arg(y);
