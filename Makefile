@@ -9,7 +9,10 @@ FUZZ_BUILD := build-fuzz
 # Seconds each fuzz target runs in `make test`; `make test-fuzz FUZZ_SECONDS=600` runs longer.
 FUZZ_SECONDS ?= 30
 JOBS       ?= $(shell nproc)
-XVFB       := xvfb-run -a -s "-screen 0 1920x1080x24"
+# -noreset: by default Xvfb resets itself each time its last client leaves, and a program that
+# connects during that reset is turned away ("could not connect to display"). Between two tests
+# there is often no client at all, so the next test's program could fail to start.
+XVFB       := xvfb-run -a -s "-screen 0 1920x1080x24 -noreset"
 CTEST      := ctest --output-on-failure --timeout 600 -j $(JOBS)
 
 .PHONY: all build run test test-build test-asan test-fuzz deps package clean
