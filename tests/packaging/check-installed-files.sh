@@ -1,7 +1,7 @@
 #!/bin/bash
 # Installs a build into a temporary prefix and checks that every file lands where a Linux desktop
 # looks for it: the programs in bin/, the whole model set in share/qor/QORX, the desktop entry
-# and the AppStream metainfo (both accepted by their validators), and the icon in the hicolor
+# and the AppStream metainfo (both accepted by their validators), the copyright file, and the icon in the hicolor
 # theme at each size, every PNG as large as its folder says.
 #
 # Usage: check-installed-files.sh SOURCE_DIR BUILD_DIR APP_ID
@@ -60,6 +60,9 @@ if [ -f "$metainfo" ]; then
 else
     fail "no metainfo share/metainfo/$app_id.metainfo.xml"
 fi
+
+grep -q '^License: GPL-3.0-or-later' "$prefix/share/doc/qor/copyright" 2>/dev/null ||
+    fail "share/doc/qor/copyright does not give the licence"
 
 icons=$prefix/share/icons/hicolor
 for size in $ICON_SIZES; do
