@@ -1,12 +1,18 @@
 // Entry point of the test programs that need a QApplication (widgets, OpenGL contexts).
+#include "platform/UserSettings.h"
+
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     // The engine's offscreen context and the view's widgets share their OpenGL objects.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // What the windows remember for the next start goes to a file of this run's own.
+    QTemporaryDir settings;
+    qor::SetUserSettingsFile(settings.filePath(QStringLiteral("user.conf")));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
