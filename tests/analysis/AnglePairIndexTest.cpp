@@ -12,16 +12,6 @@ using qor::AnglePairIndex;
 
 constexpr double SameAngle = AnglePairIndex::SameAngle;
 
-TEST(AnglePairIndex, FindsAPairAtTheRowItWasFirstRecordedAt) {
-    AnglePairIndex index(0.01, 0.02);
-    EXPECT_EQ(index.FindOrAdd(0.5, 1.5, 0), -1);
-    EXPECT_EQ(index.FindOrAdd(1.5, 0.5, 1), -1) << "the order of the angles matters";
-    EXPECT_EQ(index.FindOrAdd(0.5, 1.5, 2), 0);
-    EXPECT_EQ(index.FindOrAdd(1.5, 0.5, 3), 1);
-    EXPECT_EQ(index.FindOrAdd(0.51, 1.5, 4), -1) << "one step away";
-    EXPECT_EQ(index.size(), 3u);
-}
-
 struct Nearby {
     const char* name;
     double dFi, dGamma; // the drive's steps
@@ -34,6 +24,9 @@ const double nan = std::numeric_limits<double>::quiet_NaN();
 const double degree = 0.017453292519943295;
 
 const Nearby nearby[] = {
+    {"SamePairAgain", degree, degree, 0.5, 1.5, 0.5, 1.5, true},
+    {"AnglesSwapped", degree, degree, 0.5, 1.5, 1.5, 0.5, false},
+    {"OneStepAway", degree, degree, 0.5, 1.5, 0.5 + degree, 1.5, false},
     {"ZerosOfBothSigns", degree, degree, -0.0, 0.25, 0.0, 0.25, true},
     // 30 degrees less 30 steps of 1 degree, against the wrap's exact 0.
     {"LeadInRoundingAgainstTheWrap", -degree, 0, -2.5673907444456745e-16, 0, 0.0, 0, true},
@@ -61,13 +54,6 @@ TEST_P(AnglePairsNearby, CountAsTheSamePairOnlyWithinTheTolerance) {
 
 INSTANTIATE_TEST_SUITE_P(Pairs, AnglePairsNearby, testing::ValuesIn(nearby),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(AnglePairIndex, KeepsNoPairThatHoldsNotANumber) {
-    AnglePairIndex index(degree, degree);
-    EXPECT_EQ(index.FindOrAdd(nan, 0.0, 0), -1);
-    EXPECT_EQ(index.FindOrAdd(0.0, nan, 1), -1);
-    EXPECT_EQ(index.size(), 0u);
-}
 
 // The table buckets angles by the step; two angles a hair apart on either side of a bucket's
 // edge are still the same angle, in either coordinate.

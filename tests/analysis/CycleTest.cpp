@@ -145,26 +145,6 @@ TEST_P(CycleRows, HoldEachPairOfDrivenAnglesOnce) {
 INSTANTIATE_TEST_SUITE_P(Linkages, CycleRows, testing::ValuesIn(stepCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ComputeCycle, StartsFromTheCurrentStateAsItIs) {
-    // A record in mid-run: advanced a few times, so PsiPrev and KsiPrev differ from Psi and Ksi.
-    Mechanism m = DrivenLinkage(2, 1, 2, 5, 3, 15, -40, 3, -5);
-    for (int i = 0; i < 5; ++i) {
-        qor::AccumulateAngles(m);
-        qor::SolvePosition(m);
-    }
-    const Cycle cycle = qor::ComputeCycle(m);
-    ASSERT_FALSE(cycle.Rows.empty());
-    const qor::CycleRow& first = cycle.Rows.front();
-    EXPECT_EQ(first.Fi, m.Fi);
-    EXPECT_EQ(first.Psi, m.Psi);
-    EXPECT_EQ(first.Ksi, m.Ksi);
-    EXPECT_EQ(first.Gamma, m.Gamma);
-    EXPECT_EQ(first.B.x, m.B.x);
-    EXPECT_EQ(first.B.z, m.B.z);
-    EXPECT_EQ(cycle.Start.Fi, m.Fi);
-    EXPECT_EQ(cycle.Start.dGamma, m.dGamma);
-}
-
 TEST(ComputeCycle, NeverClosesOnAnglesThatAreNotANumber) {
     // A step that is not a number leaves the driven angle not a number, and such a pair equals
     // nothing, not even a pair of the very same bits: the drive never closes.
