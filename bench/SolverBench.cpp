@@ -1,11 +1,16 @@
 // Solves per second: the linkage solver beside a bare two-circle intersection that finds the
-// same point B, so that the ratio shows what the solver's bookkeeping costs.
+// same point B, so that the ratio shows what the solver's bookkeeping costs; and the time to
+// compute a drive's whole cycle ahead, and to write it as a table.
+#include "analysis/Cycle.h"
+#include "analysis/CycleCsv.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdint>
+#include <string>
 
 namespace {
 
@@ -58,6 +63,51 @@ void BareCircleIntersection(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BareCircleIntersection);
+
+// The longest cycle there is: link 1 at 0.001 degrees per step needs 359000 steps to come round,
+// so the computation stops at the limit of 100000.
+qor::Mechanism SlowDrive() {
+    qor::Mechanism m = DefaultLinkage();
+    m.dFi = 0.001 * StepRadians;
+    m.dGamma = 0;
+    qor::SolvePosition(m);
+    return m;
+}
+
+// Links 1 and 4 at 1 and 2 degrees: 359 · 180 = 64620 positions.
+qor::Mechanism BothLinksDrive() {
+    qor::Mechanism m = DefaultLinkage();
+    m.dFi = StepRadians;
+    m.dGamma = 2 * StepRadians;
+    qor::SolvePosition(m);
+    return m;
+}
+
+void ComputeCycle(benchmark::State& state, qor::Mechanism (*drive)()) {
+    const qor::Mechanism m = drive();
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const qor::Cycle cycle = qor::ComputeCycle(m);
+        rows = cycle.Rows.size();
+        benchmark::DoNotOptimize(cycle.Rows.data());
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(rows));
+}
+BENCHMARK_CAPTURE(ComputeCycle, Limit100000, SlowDrive)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ComputeCycle, BothLinks64620, BothLinksDrive)->Unit(benchmark::kMillisecond);
+
+void CycleCsv(benchmark::State& state) {
+    const qor::Cycle cycle = qor::ComputeCycle(SlowDrive());
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string table = qor::CycleCsv(cycle);
+        bytes = table.size();
+        benchmark::DoNotOptimize(table.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
+}
+BENCHMARK(CycleCsv)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

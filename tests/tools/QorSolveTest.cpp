@@ -1,4 +1,6 @@
-// qor-solve as a user runs it: its output, its table and its exit codes.
+// qor-solve as a user runs it: its output, its tables and its exit codes.
+#include "analysis/Cycle.h"
+#include "analysis/CycleCsv.h"
 #include "kinematics/Angles.h"
 #include "kinematics/Solver.h"
 
@@ -124,6 +126,67 @@ TEST(QorSolve, SweepsBackwardsWithANegativeStep) {
     EXPECT_NEAR(std::strtod(lines[15].c_str(), nullptr), -260.0, 1e-9);
 }
 
+struct CycleCall {
+    const char* name;
+    const char* args;
+    qor::MechanismPlane plane;
+    double a, b, l1, l2, l4, fi, gamma, v1, v4; // lengths in cm, angles and steps in degrees
+    qor::CsvStyle style;
+};
+
+const CycleCall cycleCalls[] = {
+    {"DefaultLinkageOnTheFloor",
+     "--a 3 --b 0 --l1 3 --l2 6 --l3 6 --l4 3 --fi 0 --gamma 0 --v1 1 --v4 0 --cycle",
+     qor::MechanismPlane::Horizontal, 3, 0, 3, 6, 3, 0, 0, 1, 0, qor::CsvStyle::Comma},
+    {"OffsetPivotOnTheWall",
+     "--cycle --mechanism 2 --a 2 --b 1 --l1 2 --l2 5 --l3 5 --l4 3 --fi 15 --gamma -42 --v4 -5",
+     qor::MechanismPlane::Vertical, 2, 1, 2, 5, 3, 15, -42, 0, -5, qor::CsvStyle::Comma},
+    {"LeadInWithBothLinksInSemicolons",
+     "--cycle --fi 30 --v1=-1 --v4 2 --mechanism=1 --csv-style semicolon",
+     qor::MechanismPlane::Horizontal, 3, 0, 3, 6, 3, 30, 0, -1, 2, qor::CsvStyle::Semicolon},
+};
+
+class QorSolveCycle : public testing::TestWithParam<CycleCall> {};
+
+// The tool prints the very bytes the library writes for the record the program would hold: the
+// linkage solved at its initial angles, with the steps the direction buttons give.
+TEST_P(QorSolveCycle, PrintsTheLibrarysTableAndNothingElse) {
+    const CycleCall& c = GetParam();
+    qor::Mechanism m;
+    m.Plane = c.plane;
+    m.a = c.a;
+    m.b = c.b;
+    m.L1 = c.l1;
+    m.L2 = m.L3 = c.l2;
+    m.L4 = c.l4;
+    m.Fi = static_cast<double>(qor::DegToRad(c.fi));
+    m.Gamma = static_cast<double>(qor::DegToRad(c.gamma));
+    m.dFi = static_cast<double>(qor::DegToRad(c.v1));
+    m.dGamma = static_cast<double>(qor::DegToRad(c.v4));
+    qor::SolvePosition(m);
+    const qor::Cycle cycle = qor::ComputeCycle(m);
+    ASSERT_TRUE(cycle.Closed);
+
+    const ToolRun run = Solve(c.args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, qor::CycleCsv(cycle, c.style));
+    EXPECT_EQ(Lines(run.out).size(), 1 + cycle.Rows.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Calls, QorSolveCycle, testing::ValuesIn(cycleCalls),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(QorSolve, PrintsTheFirstRowsOfADriveThatDoesNotComeRound) {
+    const ToolRun run = Solve("--cycle --v1 0.001");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 1u + qor::MaxCycleSteps);
+    EXPECT_EQ(lines.back().substr(0, 6), "99999,");
+    EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+    EXPECT_NE(run.err.find("within 100000 steps"), std::string::npos) << run.err;
+}
+
 struct BadCall {
     const char* name;
     const char* args;
@@ -143,6 +206,15 @@ const BadCall badCalls[] = {
     {"NegativeLength", "--l4 -3", "link lengths must be positive"},
     {"ZeroSweepStep", "--sweep-fi 0", "--sweep-fi needs a step other than 0"},
     {"TinySweepStep", "--sweep-fi 1e-9", "too small"},
+    {"CycleWithoutADrivenLink", "--cycle --v1 0 --v4 0", "--cycle needs a driven link"},
+    {"CycleOfALinkageThatCannotClose", "--cycle --v1 1 --a 10", "L1 + L4 + sqrt(a*a + b*b)"},
+    {"StepWithoutCycle", "--v4 1", "--v4 only applies with --cycle"},
+    {"PlaneWithoutCycle", "--mechanism 2", "--mechanism only applies with --cycle"},
+    {"UnknownMechanism", "--cycle --v1 1 --mechanism 3", "--mechanism needs 1 or 2, got '3'"},
+    {"UnknownCsvStyle", "--cycle --v1 1 --csv-style=tab",
+     "--csv-style needs comma or semicolon, got 'tab'"},
+    {"MissingWord", "--cycle --v1 1 --csv-style", "--csv-style needs a value"},
+    {"CycleAndSweep", "--cycle --v1 1 --sweep-fi 1", "choose one"},
 };
 
 class QorSolveRefuses : public testing::TestWithParam<BadCall> {};
@@ -163,7 +235,8 @@ TEST(QorSolve, DescribesItselfOnHelp) {
     const ToolRun run = Solve("--help");
     EXPECT_EQ(run.status, 0);
     for (const char* option :
-         {"--a", "--b", "--l1", "--l2", "--l3", "--l4", "--fi", "--gamma", "--sweep-fi"}) {
+         {"--a", "--b", "--l1", "--l2", "--l3", "--l4", "--fi", "--gamma", "--sweep-fi", "--cycle",
+          "--v1", "--v4", "--mechanism", "--csv-style"}) {
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
     }
 }

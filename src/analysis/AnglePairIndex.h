@@ -1,0 +1,74 @@
+// Remembers the pairs of driven angles a drive has passed through, so that the first pair to come
+// round again is found in constant time per step.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace qor {
+
+// A hash table from a pair (Fi, Gamma) to the row where the drive first passed through it.
+//
+// After a wrap a driven angle restarts from exactly 0 and repeats its earlier values bit for
+// bit. An angle that crossed 0 before its first wrap, though, carries the rounding of the steps
+// that brought it there (30 degrees less 30 steps of 1 degree leaves about -2.6e-16 rad), so the
+// positions of a lead-in and the cycle they lead into may differ in their last bits. Two angles
+// therefore count as the same when they lie within SameAngle of each other, or within a quarter
+// of the link's step if that is smaller, so that neighbouring positions never merge. An angle
+// that does not move (step 0) must match exactly. A pair holding NaN equals nothing and is never
+// recorded.
+class AnglePairIndex {
+public:
+    // Far below anything the read-outs show (about 6e-8 degrees) and far above the rounding a
+    // drive of 100000 steps can gather (under 1e-10 rad).
+    static constexpr double SameAngle = 1e-9;
+
+    // An index for the angles of a drive that steps Fi by dFi and Gamma by dGamma (radians).
+    AnglePairIndex(double dFi, double dGamma);
+
+    // The first row recorded for a pair that counts as this one; if there is none, records `row`
+    // for it and returns -1.
+    int FindOrAdd(double fi, double gamma, int row);
+
+    std::size_t size() const { return entries_.size(); }
+
+private:
+    // How one coordinate is compared and bucketed: a pair is filed under the cells
+    // floor(angle / width) of its two angles, and a cell is at least four tolerances wide, so
+    // the angles within tolerance of a given one lie in at most two neighbouring cells.
+    struct Axis {
+        double tolerance = 0.0;
+        double cellsPerRadian = 1.0; // 1 / width
+
+        static Axis ForStep(double step);
+        std::int64_t CellOf(double angle) const;
+    };
+
+    struct Entry {
+        double fi;
+        double gamma;
+        int row;
+    };
+
+    // The table holds only where each pair is and part of its cells' hash, so that it stays
+    // small enough for the processor's caches: a drive looks up a new place on every step.
+    // Whether two pairs are the same is decided by their angles.
+    struct Slot {
+        std::uint32_t entry = 0; // 1 + the index into entries_; 0: the slot is free
+        std::uint32_t tag = 0;   // the high half of the cells' hash
+    };
+
+    static std::uint64_t HashOf(std::int64_t fiCell, std::int64_t gammaCell);
+    int FindInCell(std::uint64_t hash, double fi, double gamma) const;
+    void Place(std::uint64_t hash, std::uint32_t entry);
+    std::uint64_t HashOf(const Entry& entry) const;
+    void Grow();
+
+    Axis fiAxis_;
+    Axis gammaAxis_;
+    std::vector<Entry> entries_; // in the order they were recorded
+    std::vector<Slot> slots_;
+};
+
+} // namespace qor
