@@ -190,19 +190,5 @@ TEST(WriteFileAtomically, CannotCreateAFileWhereThereIsNoFolder) {
     EXPECT_TRUE(Entries(folder).isEmpty());
 }
 
-TEST(FileWriteErrorText, NamesTheFolderOrTheFileAndTheReason) {
-    const QString path = QStringLiteral("/home/student/designs/eight.qor");
-    EXPECT_EQ(
-        FileWriteErrorText(path, {FileWriteStep::Create, QStringLiteral("Permission denied")}),
-        QStringLiteral("Не удаётся создать файл в папке «/home/student/designs»: "
-                       "Permission denied"));
-    EXPECT_EQ(
-        FileWriteErrorText(path, {FileWriteStep::Write, QStringLiteral("No space left")}),
-        QStringLiteral("Не удаётся записать «/home/student/designs/eight.qor»: No space left"));
-    EXPECT_EQ(FileWriteErrorText(path, {FileWriteStep::Replace, QStringLiteral("Busy")}),
-              QStringLiteral("Не удаётся заменить «/home/student/designs/eight.qor» новым файлом: "
-                             "Busy"));
-}
-
 } // namespace
 } // namespace qor
