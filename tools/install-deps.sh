@@ -31,6 +31,8 @@ appstream
 dpkg-dev
 fakeroot
 xdotool
+libxml2-utils
+shared-mime-info
 "
 
 missing=""

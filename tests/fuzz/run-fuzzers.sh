@@ -10,7 +10,7 @@ set -u
 build=$1
 seconds=$2
 shift 2
-targets=${*:-number_text ini_file execute_buffer model_loader}
+targets=${*:-number_text ini_file design_file execute_buffer model_loader}
 here=$(cd "$(dirname "$0")" && pwd)
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
