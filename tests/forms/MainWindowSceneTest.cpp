@@ -8,6 +8,7 @@
 #include "engine/RetainedMode.h"
 #include "kinematics/Angles.h"
 #include "platform/DecimalSeparator.h"
+#include "platform/IdleHook.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
 #include "view/TD3dView.h"
@@ -25,6 +26,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <fstream>
 #include <string>
 
@@ -175,6 +178,27 @@ TEST_F(MainWindowScene, DrivenAngleWrapsAtFullTurnAndTheDrawnLinksStayJoined) {
     EXPECT_EQ(Get<QLabel>("lbFi")->text(), qor::RealToFixedText(0));
     EXPECT_NEAR(form.Mechanism2().Fi, Rad(1), 1e-9);
     EXPECT_LT(WorstJointError(), 1e-5);
+}
+
+// A single step is an idle pass of its own, also while no idle pass runs: one engine tick turns
+// a spinning scene by one step and draws and shows the frame.
+TEST_F(MainWindowScene, SingleStepTicksTheEngineAndShowsTheFrame) {
+    NewConstruction();
+    Click("bbRotateScene");
+    qor::RemoveIdleHandler();
+    qor::TD3dView* view = form.View();
+    int presented = 0;
+    QObject::connect(view, &qor::TD3dView::Presented, [&presented] { ++presented; });
+    const qor::Vec3 before = form.Scene().Frames().FloorFrame->WorldTransform().rotation.Column(0);
+    const std::uint32_t drawn = view->Device->GetTrianglesDrawn();
+
+    Click("bbStepByStep");
+
+    const qor::Vec3 after = form.Scene().Frames().FloorFrame->WorldTransform().rotation.Column(0);
+    EXPECT_NEAR(std::acos(std::clamp(qor::Dot(before, after), -1.0, 1.0)), 0.01, 1e-5)
+        << "one tick of the spin";
+    EXPECT_GT(view->Device->GetTrianglesDrawn(), drawn) << "the frame is drawn";
+    EXPECT_EQ(presented, 1) << "and shown";
 }
 
 // Without a model set in the working directory or beside the program, each of the 15 loads
