@@ -167,6 +167,24 @@ TEST_F(MainWindowView, FloorTiltTurnsTheFloorOnlyAndAccumulates) {
     EXPECT_TRUE(boxes.Texts().isEmpty());
 }
 
+// Enter in the degree entry moves the focus to "Повернуть", and Enter there presses it: with
+// the main keyboard's key and the keypad's alike, each press tilts the floor once more.
+TEST_F(MainWindowView, EnterOnTheFocusedRotateButtonPressesIt) {
+    const qor::Mat3 floorStart = Rotation(Frames().FloorFrame);
+    Click("rbHorizontal");
+    TypeDegrees("30");
+    Enter();
+    ASSERT_EQ(QApplication::focusWidget(), Get<QWidget>("bbRotatePlane"));
+    double tilt = 0;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QTest::keyClick(Get<QWidget>("bbRotatePlane"), key);
+        tilt += 0.52;
+        EXPECT_NEAR(Between(Rotation(Frames().FloorFrame).Column(1), floorStart.Column(1)), tilt,
+                    1e-4)
+            << key;
+    }
+}
+
 TEST_F(MainWindowView, WallTiltTurnsTheWallOnly) {
     const qor::Mat3 floorStart = Rotation(Frames().FloorFrame);
     const qor::Mat3 wallStart = Rotation(Frames().WallFrame);
