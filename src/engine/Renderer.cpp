@@ -175,6 +175,8 @@ void Renderer::RenderViewport(const IDirect3DRMViewport& viewport, const RenderS
                                 settings.colorModel == D3DCOLOR_MONO, settings.dither,
                                 lights_.count};
     const ShaderProgram& program = Program(variant);
+    const ShaderVariant drawn = Normalized(variant);
+    const bool faceLit = drawn.lighting && drawn.shadeMode == 0;
     if (camera != nullptr && viewport.GetFront() < viewport.GetBack() && program.id != 0) {
         gl_.glUseProgram(program.id);
         SetSceneUniforms(program.uniforms, viewport, settings);
@@ -188,12 +190,12 @@ void Renderer::RenderViewport(const IDirect3DRMViewport& viewport, const RenderS
             gl_.glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
             gl_.glEnable(GL_POLYGON_OFFSET_FILL);
             gl_.glPolygonOffset(1, 1);
-            DrawItems(program.uniforms, ignored);
+            DrawItems(program.uniforms, faceLit, ignored);
             gl_.glDisable(GL_POLYGON_OFFSET_FILL);
             gl_.glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
             gl_.glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
         }
-        DrawItems(program.uniforms, stats.triangles);
+        DrawItems(program.uniforms, faceLit, stats.triangles);
         gl_.glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
         gl_.glBindVertexArray(0);
         gl_.glUseProgram(0);
@@ -277,6 +279,7 @@ void Renderer::SetSceneUniforms(const ShaderUniforms& u, const IDirect3DRMViewpo
     const Mat4f projection = ProjectionMatrix(viewport.GetProjection(), viewport.ShownViewPlane(),
                                               viewport.GetFront(), viewport.GetBack());
     gl_.glUniformMatrix4fv(u.projection, 1, GL_FALSE, projection.m.data());
+    gl_.glUniform1i(u.orthographic, viewport.GetProjection() == D3DRMPROJECT_ORTHOGRAPHIC);
     gl_.glUniform1f(u.shades, static_cast<float>(settings.shades));
     gl_.glUniform3fv(u.ambient, 1, lights_.ambient.data());
     if (lights_.count > 0) {
@@ -288,7 +291,7 @@ void Renderer::SetSceneUniforms(const ShaderUniforms& u, const IDirect3DRMViewpo
     gl_.glBindSampler(0, samplers_[static_cast<std::size_t>(settings.textureQuality)]);
 }
 
-void Renderer::DrawItems(const ShaderUniforms& u, std::uint32_t& triangles) {
+void Renderer::DrawItems(const ShaderUniforms& u, bool faceLit, std::uint32_t& triangles) {
     for (const DrawItem& item : items_) {
         gl_.glUniformMatrix4fv(u.modelView, 1, GL_FALSE, item.modelView.m.data());
         gl_.glUniformMatrix3fv(u.normalMatrix, 1, GL_FALSE, item.normalMatrix.data());
@@ -301,8 +304,9 @@ void Renderer::DrawItems(const ShaderUniforms& u, std::uint32_t& triangles) {
             gl_.glUniform1f(u.power, material.power);
             gl_.glUniform1i(u.hasTexture, range.texture != 0);
             gl_.glBindTexture(GL_TEXTURE_2D, range.texture);
-            gl_.glDrawElements(GL_TRIANGLES, range.count, GL_UNSIGNED_INT,
-                               reinterpret_cast<const void*>(range.offset));
+            gl_.glDrawElements(
+                GL_TRIANGLES, range.count, GL_UNSIGNED_INT,
+                reinterpret_cast<const void*>(faceLit ? range.flatOffset : range.offset));
         }
         triangles += item.gpu->triangles;
     }

@@ -76,7 +76,8 @@ private:
     const ShaderProgram& Program(const ShaderVariant& variant);
     void SetSceneUniforms(const ShaderUniforms& u, const IDirect3DRMViewport& viewport,
                           const RenderSettings& settings);
-    void DrawItems(const ShaderUniforms& u, std::uint32_t& triangles);
+    // faceLit: the triangles with a vertex of their own for flat lighting (FlatFaces.h).
+    void DrawItems(const ShaderUniforms& u, bool faceLit, std::uint32_t& triangles);
 
     QOpenGLFunctions_3_3_Core& gl_;
     int width_;
