@@ -137,6 +137,10 @@ unsigned IDirect3DRMDevice::ColorTexture() const {
     return renderer_->ColorTexture();
 }
 
+void* IDirect3DRMDevice::PictureFence() const {
+    return renderer_->PictureFence();
+}
+
 std::size_t IDirect3DRMDevice::GpuMeshCount() const {
     return renderer_->Meshes().Size();
 }

@@ -68,6 +68,10 @@ public:
     // The picture: an RGBA8 texture of GetWidth x GetHeight in the engine's context (shared
     // with the application's global share context), bottom row first as OpenGL has it.
     unsigned ColorTexture() const;
+    // The OpenGL fence (a GLsync) that is signalled when the last picture is complete; another
+    // context waits for it (glWaitSync) before it reads ColorTexture. Null before the first
+    // frame; it stays valid until the next frame or the device's end.
+    void* PictureFence() const;
     // The picture read back, top row first.
     QImage GrabImage();
     // Called by Update to show the picture (a window copies ColorTexture).

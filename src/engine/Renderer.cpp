@@ -72,6 +72,7 @@ Renderer::Renderer(QOpenGLFunctions_3_3_Core& gl, int width, int height)
     : gl_(gl), width_(width), height_(height), meshes_(gl) {}
 
 Renderer::~Renderer() {
+    gl_.glDeleteSync(fence_);
     gl_.glDeleteSamplers(static_cast<GLsizei>(samplers_.size()), samplers_.data());
     for (const ShaderProgram& program : programs_) {
         gl_.glDeleteProgram(program.id);
@@ -139,7 +140,13 @@ void Renderer::BeginFrame(FrameStats& stats) {
 
 void Renderer::EndFrame() {
     gl_.glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    // The picture is read from other contexts (a widget's): make the commands reach the GPU.
+    // The picture is shown from another context, a window's. A flush only sends the commands
+    // on their way: OpenGL promises the other context nothing about when they have finished,
+    // and a GPU may show a frame half drawn. The showing context waits for this fence instead,
+    // on the GPU, before it reads the picture. The flush makes sure the fence itself is sent,
+    // since a wait for a fence that never leaves this context would not end.
+    gl_.glDeleteSync(fence_);
+    fence_ = gl_.glFenceSync(GL_SYNC_GPU_COMMANDS_COMPLETE, 0);
     gl_.glFlush();
 }
 

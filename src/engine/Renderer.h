@@ -48,6 +48,8 @@ public:
     void EndFrame();
 
     GLuint ColorTexture() const { return colorTexture_; }
+    // Signalled once the last frame's drawing has finished; null before the first frame.
+    GLsync PictureFence() const { return fence_; }
     QImage ReadPixels();
     bool HasGeometry(std::uint64_t id) const { return meshes_.Has(id); }
     const GpuMeshCache& Meshes() const { return meshes_; }
@@ -85,6 +87,7 @@ private:
     GLuint framebuffer_ = 0;
     GLuint colorTexture_ = 0;
     GLuint depthBuffer_ = 0;
+    GLsync fence_ = nullptr;
     std::array<GLuint, 6> samplers_{}; // one per texture quality
     std::array<ShaderProgram, kShaderVariantCount> programs_{};
     std::array<bool, kShaderVariantCount> programTried_{};

@@ -207,24 +207,28 @@ void TD3dView::Paint() {
         }
         painting_ = false;
     }
-    if (picture_->Present(PictureTexture(), PictureSize())) {
+    if (picture_->Present(PictureTexture(), PictureFence(), PictureSize())) {
         emit Presented();
     }
 }
 
 QImage TD3dView::GrabPicture() {
     Paint();
-    return picture_->Grab(PictureTexture(), PictureSize());
+    return picture_->Grab(PictureTexture(), PictureFence(), PictureSize());
 }
 
 void TD3dView::PresentNow() {
-    if (!painting_ && picture_->Present(PictureTexture(), PictureSize())) {
+    if (!painting_ && picture_->Present(PictureTexture(), PictureFence(), PictureSize())) {
         emit Presented();
     }
 }
 
 unsigned TD3dView::PictureTexture() const {
     return Engine && Device && SceneFrame ? Device->ColorTexture() : 0;
+}
+
+void* TD3dView::PictureFence() const {
+    return PictureTexture() != 0 ? Device->PictureFence() : nullptr;
 }
 
 QSize TD3dView::PictureSize() const {

@@ -125,6 +125,7 @@ private:
     // The device's presenter: shows the new picture at once.
     void PresentNow();
     unsigned PictureTexture() const;
+    void* PictureFence() const;
     QSize PictureSize() const;
     void ReleaseDevice();
     QSize ScreenPixels() const;

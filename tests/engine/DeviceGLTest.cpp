@@ -2,6 +2,9 @@
 // once, and a scene that frees every object when released.
 #include "GlScene.h"
 
+#include <QOpenGLContext>
+#include <QOpenGLExtraFunctions>
+
 #include <gtest/gtest.h>
 
 namespace qor {
@@ -150,6 +153,23 @@ TEST(DeviceTest, ReplacingTheDeviceKeepsTheSceneDrawable) {
               D3DRM_OK);
     s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
     EXPECT_EQ(test::At(s.Render(), 32, 24), Qt::white);
+}
+
+// Every frame leaves a fence that another context can wait for before it reads the picture,
+// signalled once the frame's drawing is done.
+TEST(DeviceTest, EachFrameLeavesAFenceForThePicture) {
+    GlScene s(64, 48);
+    ASSERT_TRUE(s.Ok());
+    EXPECT_EQ(s.device->PictureFence(), nullptr) << "nothing drawn yet";
+    for (int frame = 0; frame < 2; ++frame) {
+        s.Render();
+        const auto fence = static_cast<GLsync>(s.device->PictureFence());
+        QOpenGLExtraFunctions& gl = *QOpenGLContext::currentContext()->extraFunctions();
+        ASSERT_TRUE(gl.glIsSync(fence)) << frame;
+        const GLenum waited =
+            gl.glClientWaitSync(fence, GL_SYNC_FLUSH_COMMANDS_BIT, 60'000'000'000);
+        EXPECT_TRUE(waited == GL_ALREADY_SIGNALED || waited == GL_CONDITION_SATISFIED) << waited;
+    }
 }
 
 } // namespace
