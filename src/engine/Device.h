@@ -41,6 +41,10 @@ public:
 
     // Presents the last rendered picture.
     HRESULT Update();
+    // Makes the picture at least width x height (a side that is larger already stays); the
+    // picture is black until the next frame. The viewports, settings and GPU copies stay.
+    // D3DRMERR_BADVALUE, and the old size, for a size the driver cannot render.
+    HRESULT Grow(int width, int height);
 
     // Shade mode, lighting and fill (see Types.h); a word with unknown bits is refused.
     HRESULT SetQuality(D3DRMRENDERQUALITY quality);

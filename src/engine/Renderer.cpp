@@ -82,22 +82,47 @@ Renderer::~Renderer() {
     gl_.glDeleteTextures(1, &colorTexture_);
 }
 
-bool Renderer::Initialize() {
+bool Renderer::FitsDriver(int width, int height) {
     GLint maxSize = 0;
     gl_.glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxSize);
-    if (width_ > maxSize || height_ > maxSize) {
+    return width <= maxSize && height <= maxSize;
+}
+
+void Renderer::AllocatePicture() {
+    gl_.glBindTexture(GL_TEXTURE_2D, colorTexture_);
+    gl_.glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width_, height_, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     nullptr);
+    gl_.glBindTexture(GL_TEXTURE_2D, 0);
+    gl_.glBindRenderbuffer(GL_RENDERBUFFER, depthBuffer_);
+    gl_.glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width_, height_);
+    gl_.glBindRenderbuffer(GL_RENDERBUFFER, 0);
+}
+
+bool Renderer::Resize(int width, int height) {
+    if (width <= 0 || height <= 0 || !FitsDriver(width, height)) {
+        return false;
+    }
+    width_ = width;
+    height_ = height;
+    AllocatePicture();
+    gl_.glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    gl_.glClearColor(0, 0, 0, 1);
+    gl_.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    gl_.glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    return true;
+}
+
+bool Renderer::Initialize() {
+    if (!FitsDriver(width_, height_)) {
         return false;
     }
     gl_.glGenTextures(1, &colorTexture_);
     gl_.glBindTexture(GL_TEXTURE_2D, colorTexture_);
-    gl_.glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width_, height_, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     nullptr);
     gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     gl_.glBindTexture(GL_TEXTURE_2D, 0);
     gl_.glGenRenderbuffers(1, &depthBuffer_);
-    gl_.glBindRenderbuffer(GL_RENDERBUFFER, depthBuffer_);
-    gl_.glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width_, height_);
+    AllocatePicture();
     gl_.glGenFramebuffers(1, &framebuffer_);
     gl_.glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     gl_.glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colorTexture_,

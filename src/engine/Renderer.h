@@ -42,6 +42,10 @@ public:
     Renderer& operator=(const Renderer&) = delete;
     ~Renderer();
 
+    // Gives the picture and its depth buffer a new size, cleared to black; false (and the old
+    // size kept) for a size the driver cannot render.
+    bool Resize(int width, int height);
+
     void BeginFrame(FrameStats& stats);
     void RenderViewport(const IDirect3DRMViewport& viewport, const RenderSettings& settings,
                         const RenderStates& states, FrameStats& stats);
@@ -71,6 +75,9 @@ private:
 
     Renderer(QOpenGLFunctions_3_3_Core& gl, int width, int height);
     bool Initialize();
+    bool FitsDriver(int width, int height);
+    // Storage of width_ x height_ for the picture and the depth buffer.
+    void AllocatePicture();
     void Collect(const IDirect3DRMFrame& frame, const RigidTransform& view, bool mono);
     void ApplyStates(const RenderSettings& settings, const RenderStates& states);
     // The program for a way of drawing, compiled the first time it is needed; its id is 0 when

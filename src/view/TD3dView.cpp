@@ -4,6 +4,7 @@
 #include "engine/RetainedMode.h"
 #include "platform/MessageBox.h"
 #include "view/D3dUtil.h"
+#include "view/DevicePixels.h"
 #include "view/FrameMotion.h"
 #include "view/PictureWindow.h"
 #include "view/ResultCodeNames.h"
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include <fenv.h>
 
@@ -60,7 +62,7 @@ void TD3dView::CreateDevice(const GUID* driver) {
     }
     ReleaseDevice();
 
-    const QSize screen = ScreenPixels();
+    const QSize screen = NeededPixels();
     const HRESULT result = CreateDeviceFromClipper(driver, screen.width(), screen.height());
     if (Failed(result)) {
         ShowMessageBox(nullptr,
@@ -189,6 +191,9 @@ void TD3dView::showEvent(QShowEvent* event) {
     }
     // The window exists from here on.
     shown_ = true;
+    if (QWindow* shownIn = window()->windowHandle()) {
+        connect(shownIn, &QWindow::screenChanged, this, &TD3dView::ScreenChanged);
+    }
     BindClipper();
     if (!Device) {
         CreateDevice(nullptr);
@@ -241,6 +246,7 @@ QSize TD3dView::PictureSize() const {
 void TD3dView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     pictureContainer_->setGeometry(rect());
+    FitDevice();
     AlignControls();
 }
 
@@ -285,6 +291,27 @@ void TD3dView::BindClipper() {
     if (Clipper && window != 0) {
         Clipper->SetHWnd(0, static_cast<WindowHandle>(window));
     }
+}
+
+void TD3dView::ScreenChanged() {
+    FitDevice();
+    // A screen of another pixel ratio gives the viewports other device pixels.
+    AlignControls();
+}
+
+QSize TD3dView::NeededPixels() const {
+    // Rounded as the TVport children round their rectangles, so that one filling the control
+    // fits the device.
+    const QSize view = ToDevicePixels(rect(), devicePixelRatioF()).size();
+    return ScreenPixels().expandedTo(view);
+}
+
+void TD3dView::FitDevice() {
+    if (!Device) {
+        return;
+    }
+    const QSize needed = NeededPixels();
+    Device->Grow(needed.width(), needed.height());
 }
 
 QSize TD3dView::ScreenPixels() const {
