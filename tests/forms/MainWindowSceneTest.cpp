@@ -185,10 +185,13 @@ TEST_F(MainWindowScene, DrivenAngleWrapsAtFullTurnAndTheDrawnLinksStayJoined) {
 TEST_F(MainWindowScene, SingleStepTicksTheEngineAndShowsTheFrame) {
     NewConstruction();
     Click("bbRotateScene");
-    qor::RemoveIdleHandler();
     qor::TD3dView* view = form.View();
     int presented = 0;
     QObject::connect(view, &qor::TD3dView::Presented, [&presented] { ++presented; });
+    // The idle passes show frames once the view's window is on screen.
+    ASSERT_TRUE(QTest::qWaitFor([&presented] { return presented > 0; }));
+    qor::RemoveIdleHandler();
+    presented = 0;
     const qor::Vec3 before = form.Scene().Frames().FloorFrame->WorldTransform().rotation.Column(0);
     const std::uint32_t drawn = view->Device->GetTrianglesDrawn();
 
