@@ -269,8 +269,12 @@ TEST_F(MainWindowScene, WindowPresentsBothLinkagesWhereTheCameraSeesThem) {
     NewConstruction();
     IdlePasses(1);
     qor::TD3dView* view = form.View();
-    const QImage image = view->GrabPicture();
-    ASSERT_FALSE(image.isNull());
+    // The new view's window may not be on screen yet on a busy machine.
+    QImage image;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        image = view->GrabPicture();
+        return !image.isNull();
+    }));
     const double w = image.width();
     const double h = image.height();
     const qor::Vec3 besideAxle{0.22, 0, 0};
