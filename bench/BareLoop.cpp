@@ -9,49 +9,52 @@ namespace qor::bench {
 
 namespace {
 
+// Lighting per vertex, as a plain loop does it: the vertex normals of the mesh, the camera's
+// direction as the eye's (the scene is seen orthographically), texture and colour per pixel.
 const char* const kVertex = R"(#version 330 core
 layout(location = 0) in vec3 aPosition;
+layout(location = 1) in vec3 aNormal;
 layout(location = 2) in vec2 aUv;
 uniform mat4 uModelView;
 uniform mat4 uProjection;
-out vec3 vPosition;
+uniform vec3 uSpecular;
+uniform float uPower;
+uniform vec3 uAmbient;
+uniform vec3 uToward;
+uniform vec3 uLightColor;
 out vec2 vUv;
+out vec3 vLight;
+out vec3 vHighlight;
 void main() {
     vec4 position = uModelView * vec4(aPosition, 1.0);
-    vPosition = position.xyz;
+    vec3 normal = normalize(mat3(uModelView) * aNormal);
+    float facing = dot(normal, uToward);
+    vLight = uAmbient;
+    vHighlight = vec3(0.0);
+    if (facing > 0.0) {
+        vLight += uLightColor * facing;
+        if (uPower > 0.0) {
+            vec3 halfway = normalize(uToward + vec3(0.0, 0.0, -1.0));
+            vHighlight = uSpecular * uLightColor * pow(max(dot(normal, halfway), 0.0), uPower);
+        }
+    }
     vUv = aUv;
     gl_Position = uProjection * position;
 }
 )";
 
 const char* const kFragment = R"(#version 330 core
-in vec3 vPosition;
 in vec2 vUv;
+in vec3 vLight;
+in vec3 vHighlight;
 uniform vec4 uDiffuse;
-uniform vec3 uSpecular;
 uniform vec3 uEmissive;
-uniform float uPower;
 uniform bool uHasTexture;
 uniform sampler2D uTexture;
-uniform vec3 uAmbient;
-uniform vec3 uToward;
-uniform vec3 uLightColor;
 out vec4 fragColor;
 void main() {
-    vec3 normal = -normalize(cross(dFdx(vPosition), dFdy(vPosition)));
     vec4 base = uHasTexture ? uDiffuse * texture(uTexture, vUv) : uDiffuse;
-    float facing = dot(normal, uToward);
-    vec3 light = uAmbient;
-    vec3 highlight = vec3(0.0);
-    if (facing > 0.0) {
-        light += uLightColor * facing;
-        if (uPower > 0.0) {
-            vec3 halfway = normalize(uToward + normalize(-vPosition));
-            highlight = uLightColor * pow(max(dot(normal, halfway), 0.0), uPower);
-        }
-    }
-    fragColor = vec4(clamp(uEmissive + base.rgb * light + uSpecular * highlight, 0.0, 1.0),
-                     base.a);
+    fragColor = vec4(clamp(uEmissive + base.rgb * vLight + vHighlight, 0.0, 1.0), base.a);
 }
 )";
 
@@ -168,6 +171,9 @@ int BareLoop::AddMesh(const MeshData& data) {
     gl_.glEnableVertexAttribArray(0);
     gl_.glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
                               reinterpret_cast<const void*>(offsetof(MeshVertex, position)));
+    gl_.glEnableVertexAttribArray(1);
+    gl_.glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
+                              reinterpret_cast<const void*>(offsetof(MeshVertex, normal)));
     gl_.glEnableVertexAttribArray(2);
     gl_.glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
                               reinterpret_cast<const void*>(offsetof(MeshVertex, uv)));

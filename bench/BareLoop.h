@@ -1,7 +1,9 @@
 // The triangles of a scene drawn through the plainest OpenGL loop written for the purpose: one
-// vertex and one index buffer per mesh, one shader (flat shading lit by an ambient and one
-// directional light, material colours, textures), no engine. The benchmark hands it the meshes
-// and, per frame, the matrices the engine used, so that the two draw the same picture.
+// vertex and one index buffer per mesh, one shader (lit per vertex by an ambient and one
+// directional light, material colours, the same textures with the same filter), no engine. The
+// benchmark hands it the meshes and, per frame, the matrices the engine used, so that the two
+// draw the same triangles; it is the cost a frame of the program's flat quality should not
+// exceed by much.
 #pragma once
 
 #include "engine/Math3d.h"

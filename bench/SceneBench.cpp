@@ -2,8 +2,10 @@
 // offscreen (no window) exactly as the idle pass moves it, with every driven link turning by one
 // step per frame. Prints one "name value" per line: the scene's build time (the median of seven
 // builds, and the first of them), the frame times, the triangles per frame, the heap allocations
-// per frame and the peak memory; with --bare also the time of the same triangles drawn by a minimal
-// OpenGL loop. Run it under xvfb-run.
+// per frame and the peak memory; with --bare also the time of the same triangles drawn by a plain
+// textured, vertex-lit OpenGL loop, the ratio of the two frame times, and the share of pixels in
+// which the two pictures differ (the loop lights the mesh's vertex normals, the program's flat
+// quality each face once). Run it under xvfb-run.
 #include "AllocationCount.h"
 #include "BareLoop.h"
 #include "BenchOptions.h"

@@ -65,6 +65,20 @@ HRESULT IDirect3DRMDevice::Update() {
     return D3DRM_OK;
 }
 
+HRESULT IDirect3DRMDevice::Grow(int width, int height) {
+    const int grownWidth = std::max(width, width_);
+    const int grownHeight = std::max(height, height_);
+    if (grownWidth == width_ && grownHeight == height_) {
+        return D3DRM_OK;
+    }
+    if (!context_.MakeCurrent() || !renderer_->Resize(grownWidth, grownHeight)) {
+        return D3DRMERR_BADVALUE;
+    }
+    width_ = grownWidth;
+    height_ = grownHeight;
+    return D3DRM_OK;
+}
+
 HRESULT IDirect3DRMDevice::SetQuality(D3DRMRENDERQUALITY quality) {
     const D3DRMRENDERQUALITY shade = quality & D3DRMSHADE_MASK;
     const D3DRMRENDERQUALITY light = quality & D3DRMLIGHT_MASK;
@@ -135,6 +149,10 @@ HRESULT IDirect3DRMDevice::QueryInterface(const GUID& iid,
 
 unsigned IDirect3DRMDevice::ColorTexture() const {
     return renderer_->ColorTexture();
+}
+
+void* IDirect3DRMDevice::PictureFence() const {
+    return renderer_->PictureFence();
 }
 
 std::size_t IDirect3DRMDevice::GpuMeshCount() const {

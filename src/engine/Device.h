@@ -41,6 +41,10 @@ public:
 
     // Presents the last rendered picture.
     HRESULT Update();
+    // Makes the picture at least width x height (a side that is larger already stays); the
+    // picture is black until the next frame. The viewports, settings and GPU copies stay.
+    // D3DRMERR_BADVALUE, and the old size, for a size the driver cannot render.
+    HRESULT Grow(int width, int height);
 
     // Shade mode, lighting and fill (see Types.h); a word with unknown bits is refused.
     HRESULT SetQuality(D3DRMRENDERQUALITY quality);
@@ -68,6 +72,10 @@ public:
     // The picture: an RGBA8 texture of GetWidth x GetHeight in the engine's context (shared
     // with the application's global share context), bottom row first as OpenGL has it.
     unsigned ColorTexture() const;
+    // The OpenGL fence (a GLsync) that is signalled when the last picture is complete; another
+    // context waits for it (glWaitSync) before it reads ColorTexture. Null before the first
+    // frame; it stays valid until the next frame or the device's end.
+    void* PictureFence() const;
     // The picture read back, top row first.
     QImage GrabImage();
     // Called by Update to show the picture (a window copies ColorTexture).

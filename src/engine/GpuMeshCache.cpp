@@ -1,6 +1,8 @@
 // Uploading meshes and textures.
 #include "engine/GpuMeshCache.h"
 
+#include "engine/FlatFaces.h"
+
 #include <cstddef>
 
 namespace qor {
@@ -33,16 +35,24 @@ GpuMesh GpuMeshCache::Upload(const MeshData& mesh) {
     gpu.triangles = mesh.TriangleCount();
     gl_.glGenVertexArrays(1, &gpu.vertexArray);
     gl_.glBindVertexArray(gpu.vertexArray);
+    // The flat vertices begin with the mesh's own, so one vertex buffer serves both index lists:
+    // the mesh's indices first, the flat ones after them.
+    const FlatFaces flat = MakeFlatFaces(mesh);
     gl_.glGenBuffers(1, &gpu.vertexBuffer);
     gl_.glBindBuffer(GL_ARRAY_BUFFER, gpu.vertexBuffer);
     gl_.glBufferData(GL_ARRAY_BUFFER,
-                     static_cast<GLsizeiptr>(mesh.vertices.size() * sizeof(MeshVertex)),
-                     mesh.vertices.data(), GL_STATIC_DRAW);
+                     static_cast<GLsizeiptr>(flat.vertices.size() * sizeof(MeshVertex)),
+                     flat.vertices.data(), GL_STATIC_DRAW);
+    const std::size_t smoothBytes = mesh.indices.size() * sizeof(std::uint32_t);
+    const std::size_t flatBytes = flat.indices.size() * sizeof(std::uint32_t);
     gl_.glGenBuffers(1, &gpu.indexBuffer);
     gl_.glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, gpu.indexBuffer);
-    gl_.glBufferData(GL_ELEMENT_ARRAY_BUFFER,
-                     static_cast<GLsizeiptr>(mesh.indices.size() * sizeof(std::uint32_t)),
-                     mesh.indices.data(), GL_STATIC_DRAW);
+    gl_.glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(smoothBytes + flatBytes),
+                     nullptr, GL_STATIC_DRAW);
+    gl_.glBufferSubData(GL_ELEMENT_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(smoothBytes),
+                        mesh.indices.data());
+    gl_.glBufferSubData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLintptr>(smoothBytes),
+                        static_cast<GLsizeiptr>(flatBytes), flat.indices.data());
     const auto attribute = [this](GLuint index, GLint size, std::size_t offset) {
         gl_.glEnableVertexAttribArray(index);
         gl_.glVertexAttribPointer(index, size, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
@@ -54,7 +64,8 @@ GpuMesh GpuMeshCache::Upload(const MeshData& mesh) {
     gl_.glBindVertexArray(0);
 
     for (const MeshRange& range : mesh.ranges) {
-        GpuRange gpuRange{static_cast<GLsizei>(range.count), range.first * sizeof(std::uint32_t),
+        const std::uintptr_t offset = range.first * sizeof(std::uint32_t);
+        GpuRange gpuRange{static_cast<GLsizei>(range.count), offset, smoothBytes + offset,
                           range.material, 0};
         const QImage& image = mesh.materials[range.material].texture;
         if (!image.isNull()) {

@@ -1,6 +1,7 @@
 // A device's GPU copies of meshes and their textures: made the first time a mesh is drawn,
 // reused on every later frame, dropped when the mesh's geometry goes away or with the device.
-// Every call needs the engine's context current.
+// Each copy holds the mesh's triangles twice: as the file has them, and with a vertex of their
+// own for flat lighting. Every call needs the engine's context current.
 #pragma once
 
 #include "engine/MeshData.h"
@@ -15,7 +16,8 @@ namespace qor {
 
 struct GpuRange {
     GLsizei count = 0;
-    std::uintptr_t offset = 0; // in bytes, into the index buffer
+    std::uintptr_t offset = 0;     // in bytes, into the index buffer
+    std::uintptr_t flatOffset = 0; // the same triangles lit once per face (FlatFaces.h)
     std::uint32_t material = 0;
     GLuint texture = 0; // 0 when the material has none
 };

@@ -1,4 +1,4 @@
-// Reference counting, names and the live-object count.
+// Reference counting, names, identities and the live-object count.
 #include "engine/Object.h"
 
 #include <algorithm>
@@ -9,9 +9,10 @@ namespace qor {
 
 namespace {
 std::int64_t liveObjects = 0;
+std::uint64_t lastSerial = 0;
 } // namespace
 
-IDirect3DRMObject::IDirect3DRMObject() {
+IDirect3DRMObject::IDirect3DRMObject() : serial_(++lastSerial) {
     ++liveObjects;
 }
 

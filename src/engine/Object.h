@@ -1,5 +1,5 @@
-// Base of every engine object: a reference count, a name, and the process-wide count of live
-// objects that tests use to prove that a scene was freed.
+// Base of every engine object: a reference count, a name, an identity of its own, and the
+// process-wide count of live objects that tests use to prove that a scene was freed.
 #pragma once
 
 #include "engine/Results.h"
@@ -28,12 +28,17 @@ public:
     // Engine objects alive in the process.
     static std::int64_t LiveObjectCount();
 
+    // The object's identity: a number that no other object of the process has had or will get,
+    // unlike its address, which an object made after this one is gone may reuse.
+    std::uint64_t Serial() const { return serial_; }
+
 protected:
     IDirect3DRMObject();
     virtual ~IDirect3DRMObject();
 
 private:
     std::uint32_t references_ = 1;
+    std::uint64_t serial_;
     std::string name_;
 };
 

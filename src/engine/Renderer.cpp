@@ -72,6 +72,7 @@ Renderer::Renderer(QOpenGLFunctions_3_3_Core& gl, int width, int height)
     : gl_(gl), width_(width), height_(height), meshes_(gl) {}
 
 Renderer::~Renderer() {
+    gl_.glDeleteSync(fence_);
     gl_.glDeleteSamplers(static_cast<GLsizei>(samplers_.size()), samplers_.data());
     for (const ShaderProgram& program : programs_) {
         gl_.glDeleteProgram(program.id);
@@ -81,22 +82,47 @@ Renderer::~Renderer() {
     gl_.glDeleteTextures(1, &colorTexture_);
 }
 
-bool Renderer::Initialize() {
+bool Renderer::FitsDriver(int width, int height) {
     GLint maxSize = 0;
     gl_.glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxSize);
-    if (width_ > maxSize || height_ > maxSize) {
+    return width <= maxSize && height <= maxSize;
+}
+
+void Renderer::AllocatePicture() {
+    gl_.glBindTexture(GL_TEXTURE_2D, colorTexture_);
+    gl_.glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width_, height_, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     nullptr);
+    gl_.glBindTexture(GL_TEXTURE_2D, 0);
+    gl_.glBindRenderbuffer(GL_RENDERBUFFER, depthBuffer_);
+    gl_.glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width_, height_);
+    gl_.glBindRenderbuffer(GL_RENDERBUFFER, 0);
+}
+
+bool Renderer::Resize(int width, int height) {
+    if (width <= 0 || height <= 0 || !FitsDriver(width, height)) {
+        return false;
+    }
+    width_ = width;
+    height_ = height;
+    AllocatePicture();
+    gl_.glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    gl_.glClearColor(0, 0, 0, 1);
+    gl_.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    gl_.glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    return true;
+}
+
+bool Renderer::Initialize() {
+    if (!FitsDriver(width_, height_)) {
         return false;
     }
     gl_.glGenTextures(1, &colorTexture_);
     gl_.glBindTexture(GL_TEXTURE_2D, colorTexture_);
-    gl_.glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width_, height_, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     nullptr);
     gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     gl_.glBindTexture(GL_TEXTURE_2D, 0);
     gl_.glGenRenderbuffers(1, &depthBuffer_);
-    gl_.glBindRenderbuffer(GL_RENDERBUFFER, depthBuffer_);
-    gl_.glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width_, height_);
+    AllocatePicture();
     gl_.glGenFramebuffers(1, &framebuffer_);
     gl_.glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     gl_.glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colorTexture_,
@@ -139,7 +165,13 @@ void Renderer::BeginFrame(FrameStats& stats) {
 
 void Renderer::EndFrame() {
     gl_.glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    // The picture is read from other contexts (a widget's): make the commands reach the GPU.
+    // The picture is shown from another context, a window's. A flush only sends the commands
+    // on their way: OpenGL promises the other context nothing about when they have finished,
+    // and a GPU may show a frame half drawn. The showing context waits for this fence instead,
+    // on the GPU, before it reads the picture. The flush makes sure the fence itself is sent,
+    // since a wait for a fence that never leaves this context would not end.
+    gl_.glDeleteSync(fence_);
+    fence_ = gl_.glFenceSync(GL_SYNC_GPU_COMMANDS_COMPLETE, 0);
     gl_.glFlush();
 }
 
@@ -175,6 +207,8 @@ void Renderer::RenderViewport(const IDirect3DRMViewport& viewport, const RenderS
                                 settings.colorModel == D3DCOLOR_MONO, settings.dither,
                                 lights_.count};
     const ShaderProgram& program = Program(variant);
+    const ShaderVariant drawn = Normalized(variant);
+    const bool faceLit = drawn.lighting && drawn.shadeMode == 0;
     if (camera != nullptr && viewport.GetFront() < viewport.GetBack() && program.id != 0) {
         gl_.glUseProgram(program.id);
         SetSceneUniforms(program.uniforms, viewport, settings);
@@ -188,12 +222,12 @@ void Renderer::RenderViewport(const IDirect3DRMViewport& viewport, const RenderS
             gl_.glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
             gl_.glEnable(GL_POLYGON_OFFSET_FILL);
             gl_.glPolygonOffset(1, 1);
-            DrawItems(program.uniforms, ignored);
+            DrawItems(program.uniforms, faceLit, ignored);
             gl_.glDisable(GL_POLYGON_OFFSET_FILL);
             gl_.glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
             gl_.glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
         }
-        DrawItems(program.uniforms, stats.triangles);
+        DrawItems(program.uniforms, faceLit, stats.triangles);
         gl_.glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
         gl_.glBindVertexArray(0);
         gl_.glUseProgram(0);
@@ -277,6 +311,7 @@ void Renderer::SetSceneUniforms(const ShaderUniforms& u, const IDirect3DRMViewpo
     const Mat4f projection = ProjectionMatrix(viewport.GetProjection(), viewport.ShownViewPlane(),
                                               viewport.GetFront(), viewport.GetBack());
     gl_.glUniformMatrix4fv(u.projection, 1, GL_FALSE, projection.m.data());
+    gl_.glUniform1i(u.orthographic, viewport.GetProjection() == D3DRMPROJECT_ORTHOGRAPHIC);
     gl_.glUniform1f(u.shades, static_cast<float>(settings.shades));
     gl_.glUniform3fv(u.ambient, 1, lights_.ambient.data());
     if (lights_.count > 0) {
@@ -288,7 +323,7 @@ void Renderer::SetSceneUniforms(const ShaderUniforms& u, const IDirect3DRMViewpo
     gl_.glBindSampler(0, samplers_[static_cast<std::size_t>(settings.textureQuality)]);
 }
 
-void Renderer::DrawItems(const ShaderUniforms& u, std::uint32_t& triangles) {
+void Renderer::DrawItems(const ShaderUniforms& u, bool faceLit, std::uint32_t& triangles) {
     for (const DrawItem& item : items_) {
         gl_.glUniformMatrix4fv(u.modelView, 1, GL_FALSE, item.modelView.m.data());
         gl_.glUniformMatrix3fv(u.normalMatrix, 1, GL_FALSE, item.normalMatrix.data());
@@ -301,8 +336,9 @@ void Renderer::DrawItems(const ShaderUniforms& u, std::uint32_t& triangles) {
             gl_.glUniform1f(u.power, material.power);
             gl_.glUniform1i(u.hasTexture, range.texture != 0);
             gl_.glBindTexture(GL_TEXTURE_2D, range.texture);
-            gl_.glDrawElements(GL_TRIANGLES, range.count, GL_UNSIGNED_INT,
-                               reinterpret_cast<const void*>(range.offset));
+            gl_.glDrawElements(
+                GL_TRIANGLES, range.count, GL_UNSIGNED_INT,
+                reinterpret_cast<const void*>(faceLit ? range.flatOffset : range.offset));
         }
         triangles += item.gpu->triangles;
     }

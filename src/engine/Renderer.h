@@ -42,12 +42,18 @@ public:
     Renderer& operator=(const Renderer&) = delete;
     ~Renderer();
 
+    // Gives the picture and its depth buffer a new size, cleared to black; false (and the old
+    // size kept) for a size the driver cannot render.
+    bool Resize(int width, int height);
+
     void BeginFrame(FrameStats& stats);
     void RenderViewport(const IDirect3DRMViewport& viewport, const RenderSettings& settings,
                         const RenderStates& states, FrameStats& stats);
     void EndFrame();
 
     GLuint ColorTexture() const { return colorTexture_; }
+    // Signalled once the last frame's drawing has finished; null before the first frame.
+    GLsync PictureFence() const { return fence_; }
     QImage ReadPixels();
     bool HasGeometry(std::uint64_t id) const { return meshes_.Has(id); }
     const GpuMeshCache& Meshes() const { return meshes_; }
@@ -69,6 +75,9 @@ private:
 
     Renderer(QOpenGLFunctions_3_3_Core& gl, int width, int height);
     bool Initialize();
+    bool FitsDriver(int width, int height);
+    // Storage of width_ x height_ for the picture and the depth buffer.
+    void AllocatePicture();
     void Collect(const IDirect3DRMFrame& frame, const RigidTransform& view, bool mono);
     void ApplyStates(const RenderSettings& settings, const RenderStates& states);
     // The program for a way of drawing, compiled the first time it is needed; its id is 0 when
@@ -76,7 +85,8 @@ private:
     const ShaderProgram& Program(const ShaderVariant& variant);
     void SetSceneUniforms(const ShaderUniforms& u, const IDirect3DRMViewport& viewport,
                           const RenderSettings& settings);
-    void DrawItems(const ShaderUniforms& u, std::uint32_t& triangles);
+    // faceLit: the triangles with a vertex of their own for flat lighting (FlatFaces.h).
+    void DrawItems(const ShaderUniforms& u, bool faceLit, std::uint32_t& triangles);
 
     QOpenGLFunctions_3_3_Core& gl_;
     int width_;
@@ -84,6 +94,7 @@ private:
     GLuint framebuffer_ = 0;
     GLuint colorTexture_ = 0;
     GLuint depthBuffer_ = 0;
+    GLsync fence_ = nullptr;
     std::array<GLuint, 6> samplers_{}; // one per texture quality
     std::array<ShaderProgram, kShaderVariantCount> programs_{};
     std::array<bool, kShaderVariantCount> programTried_{};

@@ -12,21 +12,25 @@ namespace {
 // Both stages start with the variant's switches and the values passed between them, declared
 // with VARYING (out in the vertex stage, in in the fragment stage).
 const char* const kShared = R"(
+#define LIT_PER_FACE (LIGHTING == 1 && SHADE_MODE == 0)
 #define LIT_PER_VERTEX (LIGHTING == 1 && SHADE_MODE == 1)
-#define LIT_PER_PIXEL (LIGHTING == 1 && SHADE_MODE != 1)
+#define LIT_PER_PIXEL (LIGHTING == 1 && SHADE_MODE == 2)
 VARYING vec2 vUv;
 #if LIT_PER_PIXEL
 VARYING vec3 vPosition;
-#endif
-#if LIT_PER_PIXEL && SHADE_MODE == 2
 VARYING vec3 vNormal;
 #endif
 #if LIT_PER_VERTEX
 VARYING vec3 vDiffuseLight;
 VARYING vec3 vSpecularLight;
 #endif
+#if LIT_PER_FACE
+// The light of the triangle's provoking vertex, the one that carries the face normal.
+flat VARYING vec3 vDiffuseLight;
+flat VARYING vec3 vSpecularLight;
+#endif
 
-// Diffuse and specular light reaching a point with a given normal.
+// Diffuse and specular light reaching a point with a given normal, seen from a direction.
 uniform vec3 uAmbient;
 #if LIGHTS > 0
 uniform vec3 uLightToward[LIGHTS];
@@ -35,11 +39,10 @@ uniform vec3 uLightColor[LIGHTS];
 uniform vec3 uSpecular;
 uniform float uPower;
 
-void Lighting(vec3 position, vec3 normal, out vec3 diffuse, out vec3 specular) {
+void Lighting(vec3 toEye, vec3 normal, out vec3 diffuse, out vec3 specular) {
     diffuse = uAmbient;
     specular = vec3(0.0);
 #if LIGHTS > 0
-    vec3 toEye = normalize(-position);
     for (int i = 0; i < LIGHTS; ++i) {
         float facing = dot(normal, uLightToward[i]);
         if (facing > 0.0) {
@@ -61,18 +64,25 @@ layout(location = 2) in vec2 aUv;
 uniform mat4 uModelView;
 uniform mat3 uNormalMatrix;
 uniform mat4 uProjection;
+uniform bool uOrthographic;
 
 void main() {
     vec4 position = uModelView * vec4(aPosition, 1.0);
     vUv = aUv;
 #if LIT_PER_PIXEL
     vPosition = position.xyz;
-#endif
-#if LIT_PER_PIXEL && SHADE_MODE == 2
     vNormal = normalize(uNormalMatrix * aNormal);
 #endif
 #if LIT_PER_VERTEX
-    Lighting(position.xyz, normalize(uNormalMatrix * aNormal), vDiffuseLight, vSpecularLight);
+    Lighting(normalize(-position.xyz), normalize(uNormalMatrix * aNormal), vDiffuseLight,
+             vSpecularLight);
+#endif
+#if LIT_PER_FACE
+    // An orthographic view sees every point along the camera's axis. The face is lit on the
+    // side it is seen from, also from behind when culling is off.
+    vec3 toEye = uOrthographic ? vec3(0.0, 0.0, -1.0) : normalize(-position.xyz);
+    vec3 normal = normalize(uNormalMatrix * aNormal);
+    Lighting(toEye, dot(normal, toEye) < 0.0 ? -normal : normal, vDiffuseLight, vSpecularLight);
 #endif
     gl_Position = uProjection * position;
 }
@@ -109,15 +119,11 @@ void main() {
 #else
     vec3 diffuseLight;
     vec3 specularLight;
-#if SHADE_MODE == 0
-    // The face's own normal, towards the viewer.
-    Lighting(vPosition, -normalize(cross(dFdx(vPosition), dFdy(vPosition))), diffuseLight,
-             specularLight);
-#elif SHADE_MODE == 1
+#if SHADE_MODE == 2
+    Lighting(normalize(-vPosition), normalize(vNormal), diffuseLight, specularLight);
+#else
     diffuseLight = vDiffuseLight;
     specularLight = vSpecularLight;
-#else
-    Lighting(vPosition, normalize(vNormal), diffuseLight, specularLight);
 #endif
 #if MONO
     diffuseLight = vec3(OnRamp(diffuseLight.r));
@@ -201,6 +207,7 @@ ShaderProgram BuildShaderProgram(QOpenGLFunctions_3_3_Core& gl, const ShaderVari
     u.modelView = at("uModelView");
     u.normalMatrix = at("uNormalMatrix");
     u.projection = at("uProjection");
+    u.orthographic = at("uOrthographic");
     u.shades = at("uShades");
     u.ambient = at("uAmbient");
     u.lightToward = at("uLightToward");

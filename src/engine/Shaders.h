@@ -1,6 +1,7 @@
 // The renderer's shader programs. Each one is specialised when it is compiled for one way of
-// drawing: the shade mode (flat: a face normal from screen-space derivatives; Gouraud: lighting
-// per vertex; Phong: lighting per pixel), lighting on or off, the colour model (mono: intensity
+// drawing: the shade mode (flat: lighting once per face, at the vertex that carries the face
+// normal, passed flat to every pixel; Gouraud: lighting per vertex; Phong: lighting per pixel),
+// lighting on or off, the colour model (mono: intensity
 // quantised to the number of shades, with or without a 4x4 ordered dither) and the number of
 // directional lights. A software rasteriser such as llvmpipe pays for every branch and loop of
 // a shader at every pixel, even where a uniform would skip it; a program that holds only the
@@ -33,6 +34,7 @@ struct ShaderUniforms {
     GLint modelView = -1;
     GLint normalMatrix = -1;
     GLint projection = -1;
+    GLint orthographic = -1; // flat lighting: every point is seen along the camera's axis
     GLint shades = -1;
     GLint ambient = -1;
     GLint lightToward = -1; // array: unit vectors towards each light, in view space

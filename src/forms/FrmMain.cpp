@@ -240,6 +240,7 @@ void TMainForm::RenderStep() {
 
 void TMainForm::StepOnce() {
     AdvanceRunning();
+    RenderStep();
     ShowAngles();
 }
 

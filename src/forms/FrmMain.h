@@ -61,13 +61,15 @@ public:
     static void ShowCoordinate(QLabel* label, double value);
 
     // The application's idle hook while a construction is shown: one step of every running
-    // mechanism, then the read-outs. Asks for the next pass at once while this window is active.
+    // mechanism, one engine tick, then the read-outs. Asks for the next pass at once while this
+    // window is active.
     void IdlePass(bool& done);
 
     // One step of each running mechanism, mechanism 1 first.
     void AdvanceRunning();
 
-    // One step of every running mechanism and the read-outs, as one idle pass.
+    // One step of every running mechanism, one engine tick (which draws the frame and turns a
+    // spinning scene), then the read-outs: the same order as an idle pass.
     void StepOnce();
 
     // Asks for the parameters of both mechanisms and, when they are accepted, starts afresh with

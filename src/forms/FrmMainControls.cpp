@@ -331,6 +331,8 @@ QWidget* TMainForm::CreateLeftPanel() {
     bbRotatePlane =
         CreateButton(QStringLiteral("bbRotatePlane"), QStringLiteral("Повернуть"),
                      QStringLiteral("|Выполнить поворот выбранной плоскости на указанный угол"));
+    // Enter in the degree entry moves the focus here, and a second Enter turns the plane.
+    bbRotatePlane->setAutoDefault(true);
 
     auto* angles = new QGridLayout;
     angles->addWidget(CreateLabel(QStringLiteral("градусы"), QStringLiteral("laGrad")), 0, 0);

@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include <utility>
@@ -88,7 +89,10 @@ void TSetupForm::ConnectHandlers() {
     connect(btnDelete, &QPushButton::clicked, this, command(&TSetupForm::btnDeleteClick));
     connect(btnExecute, &QPushButton::clicked, this, command(&TSetupForm::btnExecClick));
 
+    // Every click on an entry shows its text, also on the entry already selected: after a
+    // device-page change the list selects entry 0 while the memo may still show another driver.
     connect(lbDrivers, &QListWidget::currentRowChanged, this, command(&TSetupForm::lbDriversClick));
+    connect(lbDrivers, &QListWidget::itemClicked, this, command(&TSetupForm::lbDriversClick));
     connect(lbDrivers, &QListWidget::itemDoubleClicked, this,
             command(&TSetupForm::lbDriversDblClick));
 }
@@ -136,7 +140,13 @@ void TSetupForm::ResetDialog() {
 void TSetupForm::ReleaseDevices() {
     D3DDevice.reset();
     RMDevice.reset();
+    // The viewport entries point at viewports without holding them: the device re-created
+    // after this may come without them, or not come at all.
     CurrentVport = nullptr;
+    {
+        const QSignalBlocker quiet(lbVports);
+        lbVports->clear();
+    }
     FreeSnapshot();
     lbDrivers->clear();
 }

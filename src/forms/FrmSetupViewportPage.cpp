@@ -43,7 +43,8 @@ float EditValue(const QLineEdit* edit) {
 
 IDirect3DRMViewport* TSetupForm::SelectedVport() const {
     const QListWidgetItem* item = lbVports->currentItem();
-    if (item == nullptr) {
+    // Without the device the entries' viewports may be gone.
+    if (item == nullptr || !RMDevice) {
         return nullptr;
     }
     return static_cast<IDirect3DRMViewport*>(item->data(Qt::UserRole).value<void*>());

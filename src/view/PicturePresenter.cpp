@@ -13,9 +13,15 @@ void PresentNothing(QOpenGLExtraFunctions& gl, unsigned targetFramebuffer) {
     gl.glClear(GL_COLOR_BUFFER_BIT);
 }
 
-void PresentPicture(QOpenGLExtraFunctions& gl, unsigned texture, QSize picture,
+void PresentPicture(QOpenGLExtraFunctions& gl, unsigned texture, void* fence, QSize picture,
                     unsigned targetFramebuffer, QSize target) {
     PresentNothing(gl, targetFramebuffer);
+    // The picture was drawn in the engine's context; only its fence tells this context that
+    // the drawing has finished. The wait holds this context's later commands on the GPU, not
+    // the program.
+    if (fence != nullptr) {
+        gl.glWaitSync(static_cast<GLsync>(fence), 0, GL_TIMEOUT_IGNORED);
+    }
     const PictureBlit blit = TopLeftBlit(picture, target);
     if (blit.source.isEmpty()) {
         return;

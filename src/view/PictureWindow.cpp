@@ -24,16 +24,16 @@ PictureWindow::~PictureWindow() {
     }
 }
 
-bool PictureWindow::Present(unsigned texture, QSize picture) {
-    if (!Draw(texture, picture)) {
+bool PictureWindow::Present(unsigned texture, void* fence, QSize picture) {
+    if (!Draw(texture, fence, picture)) {
         return false;
     }
     context_->swapBuffers(this);
     return true;
 }
 
-QImage PictureWindow::Grab(unsigned texture, QSize picture) {
-    if (!Draw(texture, picture)) {
+QImage PictureWindow::Grab(unsigned texture, void* fence, QSize picture) {
+    if (!Draw(texture, fence, picture)) {
         return {};
     }
     const QSize pixels = size() * devicePixelRatio();
@@ -53,7 +53,7 @@ void PictureWindow::exposeEvent(QExposeEvent*) {
     }
 }
 
-bool PictureWindow::Draw(unsigned texture, QSize picture) {
+bool PictureWindow::Draw(unsigned texture, void* fence, QSize picture) {
     if (!isExposed()) {
         return false;
     }
@@ -73,7 +73,7 @@ bool PictureWindow::Draw(unsigned texture, QSize picture) {
     }
     QOpenGLExtraFunctions& gl = *context_->extraFunctions();
     if (texture != 0) {
-        PresentPicture(gl, texture, picture, context_->defaultFramebufferObject(),
+        PresentPicture(gl, texture, fence, picture, context_->defaultFramebufferObject(),
                        size() * devicePixelRatio());
     } else {
         PresentNothing(gl, context_->defaultFramebufferObject());

@@ -22,17 +22,18 @@ public:
     ~PictureWindow() override;
 
     // Copies the top-left part of the picture (a texture of the engine's, of size picture in
-    // pixels; 0 for none) to the window, black where it does not reach, and swaps. False when
+    // pixels; 0 for none) to the window, black where it does not reach, and swaps. The copy
+    // waits for fence, the engine's sign that the picture is complete (null: none). False when
     // the window cannot be drawn now: not exposed, or no OpenGL.
-    bool Present(unsigned texture, QSize picture);
+    bool Present(unsigned texture, void* fence, QSize picture);
     // Draws as Present does and reads back what the window then shows; null when it cannot.
-    QImage Grab(unsigned texture, QSize picture);
+    QImage Grab(unsigned texture, void* fence, QSize picture);
 
 protected:
     void exposeEvent(QExposeEvent* event) override;
 
 private:
-    bool Draw(unsigned texture, QSize picture);
+    bool Draw(unsigned texture, void* fence, QSize picture);
 
     std::function<void()> exposed_;
     std::unique_ptr<QOpenGLContext> context_;

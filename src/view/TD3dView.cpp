@@ -4,6 +4,7 @@
 #include "engine/RetainedMode.h"
 #include "platform/MessageBox.h"
 #include "view/D3dUtil.h"
+#include "view/DevicePixels.h"
 #include "view/FrameMotion.h"
 #include "view/PictureWindow.h"
 #include "view/ResultCodeNames.h"
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include <fenv.h>
 
@@ -60,7 +62,7 @@ void TD3dView::CreateDevice(const GUID* driver) {
     }
     ReleaseDevice();
 
-    const QSize screen = ScreenPixels();
+    const QSize screen = NeededPixels();
     const HRESULT result = CreateDeviceFromClipper(driver, screen.width(), screen.height());
     if (Failed(result)) {
         ShowMessageBox(nullptr,
@@ -189,6 +191,9 @@ void TD3dView::showEvent(QShowEvent* event) {
     }
     // The window exists from here on.
     shown_ = true;
+    if (QWindow* shownIn = window()->windowHandle()) {
+        connect(shownIn, &QWindow::screenChanged, this, &TD3dView::ScreenChanged);
+    }
     BindClipper();
     if (!Device) {
         CreateDevice(nullptr);
@@ -207,24 +212,28 @@ void TD3dView::Paint() {
         }
         painting_ = false;
     }
-    if (picture_->Present(PictureTexture(), PictureSize())) {
+    if (picture_->Present(PictureTexture(), PictureFence(), PictureSize())) {
         emit Presented();
     }
 }
 
 QImage TD3dView::GrabPicture() {
     Paint();
-    return picture_->Grab(PictureTexture(), PictureSize());
+    return picture_->Grab(PictureTexture(), PictureFence(), PictureSize());
 }
 
 void TD3dView::PresentNow() {
-    if (!painting_ && picture_->Present(PictureTexture(), PictureSize())) {
+    if (!painting_ && picture_->Present(PictureTexture(), PictureFence(), PictureSize())) {
         emit Presented();
     }
 }
 
 unsigned TD3dView::PictureTexture() const {
     return Engine && Device && SceneFrame ? Device->ColorTexture() : 0;
+}
+
+void* TD3dView::PictureFence() const {
+    return PictureTexture() != 0 ? Device->PictureFence() : nullptr;
 }
 
 QSize TD3dView::PictureSize() const {
@@ -237,6 +246,7 @@ QSize TD3dView::PictureSize() const {
 void TD3dView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     pictureContainer_->setGeometry(rect());
+    FitDevice();
     AlignControls();
 }
 
@@ -281,6 +291,27 @@ void TD3dView::BindClipper() {
     if (Clipper && window != 0) {
         Clipper->SetHWnd(0, static_cast<WindowHandle>(window));
     }
+}
+
+void TD3dView::ScreenChanged() {
+    FitDevice();
+    // A screen of another pixel ratio gives the viewports other device pixels.
+    AlignControls();
+}
+
+QSize TD3dView::NeededPixels() const {
+    // Rounded as the TVport children round their rectangles, so that one filling the control
+    // fits the device.
+    const QSize view = ToDevicePixels(rect(), devicePixelRatioF()).size();
+    return ScreenPixels().expandedTo(view);
+}
+
+void TD3dView::FitDevice() {
+    if (!Device) {
+        return;
+    }
+    const QSize needed = NeededPixels();
+    Device->Grow(needed.width(), needed.height());
 }
 
 QSize TD3dView::ScreenPixels() const {

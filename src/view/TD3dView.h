@@ -8,7 +8,9 @@
 //   screen in device pixels. A native child window (PictureWindow) covering the control shows
 //   the part of that picture it covers: one copy and one swap, no second rendering and no
 //   composition of the whole main window. A change of size reconfigures the viewports and
-//   redraws; it never re-creates the device.
+//   redraws; it never re-creates the device. When the window reaches a larger screen, or the
+//   control grows past the picture, the device grows (Grow keeps its viewports and settings),
+//   so that the viewports still fill the control.
 // - The device's presenter shows the new picture at once, so one RenderStep is one engine tick
 //   and one presented frame; on a real display the swap waits for the vertical refresh.
 // - The picture window lets input through, so mouse events reach this control and its TVport
@@ -103,6 +105,11 @@ protected:
     // The engine call that makes the device into Device: tests replace it to make drivers
     // fail.
     virtual HRESULT CreateDeviceFromClipper(const GUID* driver, int width, int height);
+    // The size of the screen the control is on, in device pixels; tests replace it to stand
+    // for a screen of another size.
+    virtual QSize ScreenPixels() const;
+    // The window has moved to another screen: the device grows to it if it is larger.
+    void ScreenChanged();
 
     // What an exposure of the window does: renders the viewports (when there is a device) and
     // shows the picture.
@@ -125,9 +132,14 @@ private:
     // The device's presenter: shows the new picture at once.
     void PresentNow();
     unsigned PictureTexture() const;
+    void* PictureFence() const;
     QSize PictureSize() const;
     void ReleaseDevice();
-    QSize ScreenPixels() const;
+    // The device's size for this screen and this control: the screen's, or the control's where
+    // it is larger.
+    QSize NeededPixels() const;
+    // Grows the device to NeededPixels when it is smaller.
+    void FitDevice();
 
     QColor color_;
     PictureWindow* picture_ = nullptr; // owned by its container, a child of this control

@@ -18,6 +18,7 @@ void TVportData::ReadFrom(IDirect3DRMViewport* viewport) {
         return;
     }
     Viewport = viewport;
+    ViewportSerial = viewport->Serial();
     Projection = viewport->GetProjection();
     UniformScaling = viewport->GetUniformScaling();
     Back = viewport->GetBack();
@@ -32,6 +33,7 @@ void TVportData::ApplyTo(IDirect3DRMViewport* viewport) {
         return;
     }
     Viewport = viewport;
+    ViewportSerial = viewport->Serial();
     viewport->SetProjection(Projection);
     viewport->SetUniformScaling(UniformScaling);
     viewport->SetBack(Back);
@@ -42,20 +44,23 @@ void TVportData::ApplyTo(IDirect3DRMViewport* viewport) {
 }
 
 void TVportData::ApplyToOwn() {
-    if (ViewportIsAlive(Viewport)) {
+    if (ViewportIsAlive(Viewport, ViewportSerial)) {
         ApplyTo(Viewport);
     }
 }
 
-bool ViewportIsAlive(const IDirect3DRMViewport* viewport) {
+bool ViewportIsAlive(const IDirect3DRMViewport* viewport, std::uint64_t serial) {
     if (viewport == nullptr) {
         return false;
     }
+    // Only a viewport found on a live device may be asked for its identity.
     const auto& devices = IDirect3DRMDevice::AllDevices();
-    return std::any_of(devices.begin(), devices.end(), [viewport](IDirect3DRMDevice* device) {
-        const auto& viewports = device->Viewports();
-        return std::find(viewports.begin(), viewports.end(), viewport) != viewports.end();
-    });
+    const bool listed =
+        std::any_of(devices.begin(), devices.end(), [viewport](IDirect3DRMDevice* device) {
+            const auto& viewports = device->Viewports();
+            return std::find(viewports.begin(), viewports.end(), viewport) != viewports.end();
+        });
+    return listed && viewport->Serial() == serial;
 }
 
 } // namespace qor

@@ -6,6 +6,8 @@
 #include "engine/RefPtr.h"
 #include "engine/Types.h"
 
+#include <cstdint>
+
 namespace qor {
 
 class IDirect3DRMFrame;
@@ -29,6 +31,8 @@ struct TVportData {
     // no settings. Not a counted reference: the record must not keep a viewport (and with it
     // a replaced device) alive.
     IDirect3DRMViewport* Viewport = nullptr;
+    // That viewport's identity: a viewport made later at the same address is another one.
+    std::uint64_t ViewportSerial = 0;
     // Counted: between the release of an old viewport and the making of the new one, the
     // record may be the only holder of a camera that no scene holds.
     RefPtr<IDirect3DRMFrame> Camera;
@@ -42,7 +46,7 @@ struct TVportData {
     D3DVALUE Top = 0;
 };
 
-// True while the viewport is one of a live device's viewports.
-bool ViewportIsAlive(const IDirect3DRMViewport* viewport);
+// True while the viewport of that identity is one of a live device's viewports.
+bool ViewportIsAlive(const IDirect3DRMViewport* viewport, std::uint64_t serial);
 
 } // namespace qor

@@ -2,6 +2,9 @@
 // once, and a scene that frees every object when released.
 #include "GlScene.h"
 
+#include <QOpenGLContext>
+#include <QOpenGLExtraFunctions>
+
 #include <gtest/gtest.h>
 
 namespace qor {
@@ -150,6 +153,55 @@ TEST(DeviceTest, ReplacingTheDeviceKeepsTheSceneDrawable) {
               D3DRM_OK);
     s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
     EXPECT_EQ(test::At(s.Render(), 32, 24), Qt::white);
+}
+
+// Growing keeps the device's viewports and settings; a side is never made smaller, and a size
+// the driver cannot render is refused with the old size kept.
+TEST(DeviceTest, GrowKeepsViewportsAndSettingsAndNeverShrinks) {
+    GlScene s(64, 48);
+    ASSERT_TRUE(s.Ok());
+    s.device->SetQuality(D3DRMRENDER_FLAT);
+    s.scene->SetSceneBackgroundRGB(0, 0, 1);
+    const struct {
+        int width, height;
+        HRESULT result;
+        QSize size;
+    } steps[] = {
+        {100, 40, D3DRM_OK, {100, 48}},
+        {80, 90, D3DRM_OK, {100, 90}},
+        {50, 50, D3DRM_OK, {100, 90}},
+        {1 << 20, 90, D3DRMERR_BADVALUE, {100, 90}},
+    };
+    for (const auto& step : steps) {
+        EXPECT_EQ(s.device->Grow(step.width, step.height), step.result) << step.width;
+        EXPECT_EQ(
+            QSize(static_cast<int>(s.device->GetWidth()), static_cast<int>(s.device->GetHeight())),
+            step.size);
+    }
+    EXPECT_EQ(s.device->GetQuality(), D3DRMRENDER_FLAT);
+    ASSERT_EQ(s.device->Viewports().size(), 1u);
+    EXPECT_EQ(s.device->Viewports()[0], s.viewport.get());
+    const QImage picture = s.Render();
+    ASSERT_EQ(picture.size(), QSize(100, 90));
+    EXPECT_EQ(test::At(picture, 10, 10), QColor(0, 0, 255)) << "inside the viewport";
+    EXPECT_EQ(test::At(picture, 90, 80), QColor(0, 0, 0)) << "beyond it, where it never drew";
+}
+
+// Every frame leaves a fence that another context can wait for before it reads the picture,
+// signalled once the frame's drawing is done.
+TEST(DeviceTest, EachFrameLeavesAFenceForThePicture) {
+    GlScene s(64, 48);
+    ASSERT_TRUE(s.Ok());
+    EXPECT_EQ(s.device->PictureFence(), nullptr) << "nothing drawn yet";
+    for (int frame = 0; frame < 2; ++frame) {
+        s.Render();
+        const auto fence = static_cast<GLsync>(s.device->PictureFence());
+        QOpenGLExtraFunctions& gl = *QOpenGLContext::currentContext()->extraFunctions();
+        ASSERT_TRUE(gl.glIsSync(fence)) << frame;
+        const GLenum waited =
+            gl.glClientWaitSync(fence, GL_SYNC_FLUSH_COMMANDS_BIT, 60'000'000'000);
+        EXPECT_TRUE(waited == GL_ALREADY_SIGNALED || waited == GL_CONDITION_SATISFIED) << waited;
+    }
 }
 
 } // namespace

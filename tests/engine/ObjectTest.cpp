@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace qor {
 namespace {
@@ -56,6 +58,17 @@ TEST(ObjectTest, GetNameNeverWritesPastTheBuffer) {
     EXPECT_EQ(size, 301u);
     EXPECT_STREQ(buffer, "aaaa");
     EXPECT_EQ(buffer[5], 'x');
+}
+
+// Each object is freed before the next is made, so that the allocator may hand out the same
+// block again: the serials still differ, growing.
+TEST(ObjectTest, EveryObjectGetsASerialNoEarlierObjectHad) {
+    std::vector<std::uint64_t> serials;
+    for (int i = 0; i < 8; ++i) {
+        serials.push_back(MakeRef<IDirect3DRMFrame>()->Serial());
+    }
+    EXPECT_TRUE(std::is_sorted(serials.begin(), serials.end()));
+    EXPECT_EQ(std::adjacent_find(serials.begin(), serials.end()), serials.end());
 }
 
 TEST(GuidTest, RegistryTextBothWays) {

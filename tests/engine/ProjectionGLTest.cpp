@@ -142,6 +142,49 @@ TEST(ViewportTest, RectanglesOffTheDeviceAreRefused) {
     EXPECT_EQ(s.viewport->ForceUpdate(0, 0, 201, 100), D3DRMERR_BADVALUE);
 }
 
+struct ClipCase {
+    const char* name;
+    D3DRMPROJECTIONTYPE projection;
+    float front;
+    float back;
+    bool nearShown; // a box at depth 3, left of the centre
+    bool farShown;  // a box at depth 8, right of the centre
+};
+
+class ClippingTest : public ::testing::TestWithParam<ClipCase> {};
+
+// What lies nearer than the front plane or farther than the back plane is not drawn.
+TEST_P(ClippingTest, FrontAndBackPlanesCutByDepth) {
+    const ClipCase& c = GetParam();
+    GlScene s(200, 100);
+    ASSERT_TRUE(s.Ok());
+    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
+    s.viewport->SetProjection(c.projection);
+    ASSERT_EQ(s.viewport->SetFront(c.front), D3DRM_OK);
+    ASSERT_EQ(s.viewport->SetBack(c.back), D3DRM_OK);
+    // Field 1 makes the plane -2..2 by -1..1. The near box at x = -1.5 shows at x/z = -0.5 in
+    // perspective (pixel 75) and at -1.5 orthographically (pixel 25); the far box at x/z = 0.5
+    // (x = 4, pixel 125), orthographically at x = 1.5 (pixel 175).
+    ASSERT_EQ(s.viewport->SetField(1), D3DRM_OK);
+    const bool perspective = c.projection == D3DRMPROJECT_PERSPECTIVE;
+    s.AddModel(test::BoxX(0.4f, White()), -1.5f, 0, 3);
+    s.AddModel(test::BoxX(0.4f, White()), perspective ? 4.0f : 1.5f, 0, 8);
+    const QImage image = s.Render();
+    EXPECT_EQ(qGray(image.pixel(perspective ? 75 : 25, 50)) > 128, c.nearShown);
+    EXPECT_EQ(qGray(image.pixel(perspective ? 125 : 175, 50)) > 128, c.farShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Planes, ClippingTest,
+    ::testing::Values(
+        ClipCase{"perspective_both", D3DRMPROJECT_PERSPECTIVE, 1, 20, true, true},
+        ClipCase{"perspective_front_cuts_the_near", D3DRMPROJECT_PERSPECTIVE, 5, 20, false, true},
+        ClipCase{"perspective_back_cuts_the_far", D3DRMPROJECT_PERSPECTIVE, 1, 5, true, false},
+        ClipCase{"orthographic_both", D3DRMPROJECT_ORTHOGRAPHIC, 1, 20, true, true},
+        ClipCase{"orthographic_front_cuts_the_near", D3DRMPROJECT_ORTHOGRAPHIC, 5, 20, false, true},
+        ClipCase{"orthographic_back_cuts_the_far", D3DRMPROJECT_ORTHOGRAPHIC, 1, 5, true, false}),
+    [](const auto& info) { return info.param.name; });
+
 TEST(ViewportTest, ViewportsDrawOnlyInsideTheirRectangle) {
     GlScene s(200, 100);
     ASSERT_TRUE(s.Ok());

@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace qor {
@@ -93,6 +95,59 @@ TEST(ShadeTest, FlatGouraudAndPhongDiffer) {
     // Phong lights every pixel: its highlight differs from the interpolated one.
     EXPECT_GT(test::CountDifferent(gouraud, phong), 200);
 }
+
+struct FlatFaceCase {
+    const char* name;
+    D3DRMPROJECTIONTYPE projection;
+    float field;
+    float x;      // of a box of half-size 1 at depth 5; its face towards the camera is shown
+    int colours;  // at most, on that face
+    int expected; // the face's grey level, -1 where it depends on where the face lies
+};
+
+class FlatFaceTest : public ::testing::TestWithParam<FlatFaceCase> {};
+
+// Under the flat quality a shiny face is lit once per triangle, not per pixel. Orthographically
+// every point is seen along the camera's axis, so the face's two triangles agree and a face
+// looking straight at a light behind the camera shows the whole highlight, wherever it lies.
+// In perspective each triangle is lit where one of its corners is seen from.
+TEST_P(FlatFaceTest, AShinyFaceIsLitOncePerTriangle) {
+    const FlatFaceCase& c = GetParam();
+    GlScene s;
+    ASSERT_TRUE(s.Ok());
+    s.device->SetQuality(D3DRMRENDER_FLAT);
+    s.viewport->SetProjection(c.projection);
+    s.viewport->SetField(c.field);
+    s.AddDirectionalLight(0.5f, 0.5f, 0.5f);
+    XMaterial shiny = Plain(0.5f, 0.5f, 0.5f);
+    shiny.power = 20;
+    shiny.specular = {0.4f, 0.4f, 0.4f};
+    s.AddModel(test::BoxX(1, shiny), c.x, 0, 5);
+    const QImage image = s.Render();
+    QSet<QRgb> face;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != qRgb(0, 0, 0)) {
+                face.insert(image.pixel(x, y));
+            }
+        }
+    }
+    ASSERT_FALSE(face.isEmpty());
+    EXPECT_LE(face.size(), c.colours);
+    if (c.expected >= 0) {
+        // Half the grey lit by half a light, plus 0.4 of the light's full highlight: 0.45.
+        for (const QRgb colour : face) {
+            EXPECT_NEAR(qRed(colour), c.expected, 1);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Projections, FlatFaceTest,
+    ::testing::Values(FlatFaceCase{"perspective", D3DRMPROJECT_PERSPECTIVE, 0.5f, 0, 2, -1},
+                      FlatFaceCase{"orthographic", D3DRMPROJECT_ORTHOGRAPHIC, 4, 0, 1, 115},
+                      FlatFaceCase{"orthographic_aside", D3DRMPROJECT_ORTHOGRAPHIC, 4, 3, 1, 115}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(LightingTest, LightingOffShowsTheMaterialsOwnColour) {
     for (const bool lit : {false, true}) {
@@ -207,6 +262,80 @@ INSTANTIATE_TEST_SUITE_P(
                       TextureCase{"mip_linear", D3DRMTEXTURE_MIPLINEAR, true},
                       TextureCase{"linear_mip_nearest", D3DRMTEXTURE_LINEARMIPNEAREST, false},
                       TextureCase{"linear_mip_linear", D3DRMTEXTURE_LINEARMIPLINEAR, true}),
+    [](const auto& info) { return info.param.name; });
+
+// A texture minified 1.6 times, so that mip level 1 is the nearest and weighs more than half in
+// a blend with level 0. Red is a checker of single texels, which level 1 averages to an even
+// grey; green a checker of 2 x 2 texels, a checker of single texels on level 1 that the nearest
+// texel of either level shows alike. What each filter does with them tells the six apart: how
+// many red and green levels it shows, and how far the red levels spread (level 0's checker
+// filtered bilinearly reaches far towards black and white; blended with level 1's grey it spreads
+// over less than half the range).
+struct MinifyCase {
+    const char* name;
+    D3DRMTEXTUREQUALITY quality;
+    int redLevels[2]; // at least, at most
+    int greenLevels[2];
+    int redSpread[2];
+};
+
+class TextureMinifyTest : public ::testing::TestWithParam<MinifyCase> {};
+
+QImage TwoCheckers() {
+    QImage image(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            image.setPixel(x, y, qRgb((x + y) % 2 * 255, (x / 2 + y / 2) % 2 * 255, 0));
+        }
+    }
+    return image;
+}
+
+TEST_P(TextureMinifyTest, TellsTheFiltersApart) {
+    const MinifyCase& c = GetParam();
+    GlScene s;
+    ASSERT_TRUE(s.Ok());
+    ASSERT_TRUE(TwoCheckers().save(s.dir.filePath("checkers.png")));
+    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
+    ASSERT_EQ(s.device->SetTextureQuality(c.quality), D3DRM_OK);
+    // The box's front face, 2 units wide, covers 40 x 40 pixels: 64 texels over 40.
+    s.viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC);
+    s.viewport->SetField(3);
+    XMaterial textured = Plain(1, 1, 1);
+    textured.texture = "checkers.png";
+    s.AddModel(test::BoxX(1, textured), 0, 0, 5);
+    const QImage image = s.Render();
+    QSet<int> red;
+    QSet<int> green;
+    for (int y = 42; y < 78; ++y) {
+        for (int x = 62; x < 98; ++x) {
+            red.insert(qRed(image.pixel(x, y)));
+            green.insert(qGreen(image.pixel(x, y)));
+        }
+    }
+    const QList<int> reds = red.values();
+    const int spread =
+        *std::max_element(reds.begin(), reds.end()) - *std::min_element(reds.begin(), reds.end());
+    EXPECT_GE(red.size(), c.redLevels[0]);
+    EXPECT_LE(red.size(), c.redLevels[1]);
+    EXPECT_GE(green.size(), c.greenLevels[0]);
+    EXPECT_LE(green.size(), c.greenLevels[1]);
+    EXPECT_GE(spread, c.redSpread[0]);
+    EXPECT_LE(spread, c.redSpread[1]);
+}
+
+constexpr int kMany = 1000;
+
+INSTANTIATE_TEST_SUITE_P(
+    Qualities, TextureMinifyTest,
+    ::testing::Values(
+        MinifyCase{"nearest", D3DRMTEXTURE_NEAREST, {2, 2}, {2, 2}, {255, 255}},
+        MinifyCase{"linear", D3DRMTEXTURE_LINEAR, {5, kMany}, {5, kMany}, {128, 255}},
+        MinifyCase{"mip_nearest", D3DRMTEXTURE_MIPNEAREST, {1, 1}, {2, 2}, {0, 0}},
+        MinifyCase{"mip_linear", D3DRMTEXTURE_MIPLINEAR, {1, 1}, {5, kMany}, {0, 0}},
+        MinifyCase{"linear_mip_nearest", D3DRMTEXTURE_LINEARMIPNEAREST, {2, 2}, {2, 2}, {1, 127}},
+        MinifyCase{
+            "linear_mip_linear", D3DRMTEXTURE_LINEARMIPLINEAR, {5, kMany}, {5, kMany}, {1, 127}}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -167,6 +168,24 @@ TEST_F(MainWindowView, FloorTiltTurnsTheFloorOnlyAndAccumulates) {
     EXPECT_TRUE(boxes.Texts().isEmpty());
 }
 
+// Enter in the degree entry moves the focus to "Повернуть", and Enter there presses it: with
+// the main keyboard's key and the keypad's alike, each press tilts the floor once more.
+TEST_F(MainWindowView, EnterOnTheFocusedRotateButtonPressesIt) {
+    const qor::Mat3 floorStart = Rotation(Frames().FloorFrame);
+    Click("rbHorizontal");
+    TypeDegrees("30");
+    Enter();
+    ASSERT_EQ(QApplication::focusWidget(), Get<QWidget>("bbRotatePlane"));
+    double tilt = 0;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QTest::keyClick(Get<QWidget>("bbRotatePlane"), key);
+        tilt += 0.52;
+        EXPECT_NEAR(Between(Rotation(Frames().FloorFrame).Column(1), floorStart.Column(1)), tilt,
+                    1e-4)
+            << key;
+    }
+}
+
 TEST_F(MainWindowView, WallTiltTurnsTheWallOnly) {
     const qor::Mat3 floorStart = Rotation(Frames().FloorFrame);
     const qor::Mat3 wallStart = Rotation(Frames().WallFrame);
@@ -239,26 +258,41 @@ TEST_F(MainWindowView, ZoomStepsTheFieldAndStopsAtOne) {
 struct Viewpoint {
     const char* name;
     int entry;
+    Vec3 direction; // where the camera looks, in the scene
+    Vec3 up;        // what shows upwards on the screen, before it is made square to direction
     qor::D3DVECTOR position;
 };
 
+void PrintTo(const Viewpoint& v, std::ostream* os) {
+    *os << v.name;
+}
+
 class ViewSelector : public MainWindowView, public testing::WithParamInterface<Viewpoint> {};
 
-TEST_P(ViewSelector, PlacesTheCameraRelativeToTheScene) {
+// The camera looks along its own z axis with its y axis up on the screen.
+TEST_P(ViewSelector, PlacesAndTurnsTheCameraRelativeToTheScene) {
+    const Viewpoint& v = GetParam();
     auto* combo = Get<QComboBox>("ProjectionsCombo");
-    combo->setCurrentIndex(GetParam().entry);
-    emit combo->activated(GetParam().entry);
+    combo->setCurrentIndex(v.entry);
+    emit combo->activated(v.entry);
     const qor::D3DVECTOR position = CameraPosition();
-    EXPECT_FLOAT_EQ(position.x, GetParam().position.x);
-    EXPECT_FLOAT_EQ(position.y, GetParam().position.y);
-    EXPECT_FLOAT_EQ(position.z, GetParam().position.z);
+    EXPECT_FLOAT_EQ(position.x, v.position.x);
+    EXPECT_FLOAT_EQ(position.y, v.position.y);
+    EXPECT_FLOAT_EQ(position.z, v.position.z);
+    const qor::Mat3 turned = Rotation(Camera());
+    const Vec3 looking = qor::Normalized(v.direction);
+    EXPECT_NEAR(Between(turned.Column(2), looking), 0, 1e-5) << "looking along";
+    EXPECT_NEAR(
+        Between(turned.Column(1), qor::Normalized(v.up - qor::Dot(v.up, looking) * looking)), 0,
+        1e-5)
+        << "up on the screen";
 }
 
 const Viewpoint viewpoints[] = {
-    {"Default", 0, {6.0f, 10.0f, -10.0f}},
-    {"FromAbove", 1, {5.5f, 10.0f, 0}},
-    {"FromTheFront", 2, {5.5f, 5.0f, -10.0f}},
-    {"AtAnAngle", 3, {-7.0f, 15.0f, -20.0f}},
+    {"Default", 0, {0, -0.8, 1}, {0, 1, 0}, {6.0f, 10.0f, -10.0f}},
+    {"FromAbove", 1, {0, -1, 0}, {0, 0, 1}, {5.5f, 10.0f, 0}},
+    {"FromTheFront", 2, {0, 0, 1}, {0, 1, 0}, {5.5f, 5.0f, -10.0f}},
+    {"AtAnAngle", 3, {12, -11, 20}, {0, 1, 0}, {-7.0f, 15.0f, -20.0f}},
 };
 INSTANTIATE_TEST_SUITE_P(Entries, ViewSelector, testing::ValuesIn(viewpoints),
                          [](const auto& info) { return info.param.name; });
@@ -281,6 +315,25 @@ TEST_F(MainWindowView, FromAboveShowsTheSceneZAxisPointingUp) {
     EXPECT_NEAR(z.y - o.y, 1.0f, 1e-5f) << "up on the screen";
     EXPECT_NEAR(z.x - o.x, 0.0f, 1e-5f);
     EXPECT_NEAR(b.z - o.z, 1.0f, 1e-5f) << "looking down";
+}
+
+// The right click comes from the X server (xdotool), so it lands on the view's native picture
+// window, which must let it through for the window's pop-up menu to open.
+TEST_F(MainWindowView, RightClickOverTheViewFromTheWindowSystemOpensThePopupMenu) {
+    const QPoint at = form.View()->mapToGlobal(form.View()->rect().center());
+    ASSERT_EQ(QProcess::execute("xdotool", {"mousemove", "--sync", QString::number(at.x()),
+                                            QString::number(at.y()), "click", "3"}),
+              0)
+        << "xdotool is missing: run tools/install-deps.sh";
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] {
+            const QWidget* popup = QApplication::activePopupWidget();
+            return popup != nullptr && popup->objectName() == "PopupMenu";
+        },
+        5000));
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
 }
 
 // Text typed into the selector that names no entry leaves the camera where it is; the name of

@@ -17,12 +17,25 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <functional>
 #include <memory>
 
 namespace qortest {
 namespace {
 
 using namespace qor;
+
+// A view host whose drivers all fail from the moment the test says so.
+class FailingView : public TD3dView {
+public:
+    bool failing = false;
+
+protected:
+    HRESULT CreateDeviceFromClipper(const GUID* driver, int width, int height) override {
+        return failing ? D3DRMERR_BADDEVICE
+                       : TD3dView::CreateDeviceFromClipper(driver, width, height);
+    }
+};
 
 // The main window's arrangement: a view host filling a window, one viewport control
 // "VideoPort" filling the host, orthographic with front 0.1, back 5000 and field 14.
@@ -31,7 +44,7 @@ protected:
     DriverChange() {
         auto* layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
-        view = new TD3dView;
+        view = new FailingView;
         layout->addWidget(view);
         auto* vport = new TVport(view);
         vport->setObjectName("VideoPort");
@@ -67,19 +80,34 @@ protected:
                           pages->tabBar()->tabRect(index).center());
     }
 
-    // A press and release, then the double click, as a person double-clicks; a click on the
-    // entry already selected leaves the memo as it is.
-    void DoubleClickDriver(int row) {
+    QPoint DriverAt(int row) {
         auto* drivers = Find<QListWidget>(&form, "lbDrivers");
-        const QPoint at = drivers->visualItemRect(drivers->item(row)).center();
-        QTest::mouseClick(drivers->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(drivers->viewport(), Qt::LeftButton, {}, at);
+        return drivers->visualItemRect(drivers->item(row)).center();
+    }
+    QWidget* DriverList() { return Find<QListWidget>(&form, "lbDrivers")->viewport(); }
+
+    // A press and release, then the double click, as a person double-clicks. The click shows
+    // the entry's text in the memo, also on the entry already selected.
+    void DoubleClickDriver(int row) {
+        QTest::mouseClick(DriverList(), Qt::LeftButton, {}, DriverAt(row));
+        QTest::mouseDClick(DriverList(), Qt::LeftButton, {}, DriverAt(row));
+    }
+
+    // Edits line 2 of the memo between the click and the double click, so that the double
+    // click meets the edited text.
+    void DoubleClickDriverWithGuidLine(int row, const std::function<QString(QString)>& edit) {
+        QTest::mouseClick(DriverList(), Qt::LeftButton, {}, DriverAt(row));
+        auto* memo = Find<QPlainTextEdit>(&form, "DriversMemo");
+        QStringList lines = memo->toPlainText().split('\n');
+        lines[1] = edit(lines[1]);
+        memo->setPlainText(lines.join('\n'));
+        QTest::mouseDClick(DriverList(), Qt::LeftButton, {}, DriverAt(row));
     }
 
     NoEngineObjectLeft noLeak;
     MessageBoxRecorder boxes;
     QWidget window;
-    TD3dView* view = nullptr;
+    FailingView* view = nullptr;
     TSetupForm form;
 };
 
@@ -118,15 +146,60 @@ TEST_F(DriverChange, KeepsTheViewportSettingsAndDropsTheAppliedStates) {
     EXPECT_EQ(view->Device->GetColorModel(), D3DCOLOR_MONO);
 }
 
+// After a device-page change the list selects entry 0 again while the memo still shows the
+// driver chosen before; a double click on entry 0 makes the device of entry 0.
+TEST_F(DriverChange, ADoubleClickUsesTheDriverClickedEvenWhenItWasSelected) {
+    Open();
+    ShowPage("tsDrivers");
+    QTest::mouseClick(DriverList(), Qt::LeftButton, {}, DriverAt(1));
+    ShowPage("tsRMDevice");
+    auto* quality = Find<QComboBox>(&form, "QualityCombo");
+    quality->setCurrentIndex(quality->findText("FLAT"));
+    ShowPage("tsDrivers");
+    ASSERT_EQ(Find<QListWidget>(&form, "lbDrivers")->currentRow(), 0);
+    ASSERT_TRUE(Find<QPlainTextEdit>(&form, "DriversMemo")->toPlainText().startsWith("Mono"));
+
+    DoubleClickDriver(0);
+
+    ASSERT_TRUE(view->Device);
+    EXPECT_EQ(view->Device->GetColorModel(), D3DCOLOR_RGB);
+    EXPECT_TRUE(Find<QPlainTextEdit>(&form, "DriversMemo")->toPlainText().startsWith("RGB"));
+}
+
+// When neither the chosen nor the default driver gives a device, the dialog holds nothing
+// that pointed into the old one: its pages are empty and disabled, and Cancel still closes it.
+TEST_F(DriverChange, NoDeviceAfterTheChangeLeavesNothingToActOn) {
+    Open();
+    ShowPage("tsRMViewports");
+    ASSERT_EQ(Find<QListWidget>(&form, "lbVports")->count(), 1);
+    ShowPage("tsDrivers");
+    view->failing = true;
+
+    DoubleClickDriver(1);
+
+    EXPECT_FALSE(view->Device);
+    EXPECT_EQ(boxes.Shown().size(), 1u) << "the chosen driver's failure";
+    EXPECT_EQ(Find<QListWidget>(&form, "lbVports")->count(), 0);
+    EXPECT_EQ(Find<QListWidget>(&form, "lbDrivers")->count(), 0);
+    EXPECT_FALSE(Find<QTabWidget>(&form, "PageControl")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(&form, "btnOK")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(&form, "btnSave")->isEnabled());
+    QTest::mouseClick(Find<QPushButton>(&form, "btnCancel"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.isVisible(); }));
+
+    // The view gets a device again with the next driver change, its settings carried across.
+    view->failing = false;
+    view->CreateDevice(nullptr);
+    ASSERT_TRUE(view->Device);
+    EXPECT_EQ(Viewport()->GetProjection(), D3DRMPROJECT_ORTHOGRAPHIC);
+    EXPECT_FLOAT_EQ(Viewport()->GetField(), 14);
+}
+
 TEST_F(DriverChange, AMemoLineThatIsNoGuidChangesNothing) {
     Open();
     ShowPage("tsDrivers");
-    auto* memo = Find<QPlainTextEdit>(&form, "DriversMemo");
-    QStringList lines = memo->toPlainText().split('\n');
-    lines[1] = "{not a GUID}";
-    memo->setPlainText(lines.join('\n'));
     const IDirect3DRMDevice* before = view->Device.get();
-    DoubleClickDriver(0);
+    DoubleClickDriverWithGuidLine(0, [](const QString&) { return QString("{not a GUID}"); });
     EXPECT_EQ(view->Device.get(), before);
     ASSERT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(boxes.Shown()[0].caption, "Ошибка !");
@@ -138,12 +211,8 @@ TEST_F(DriverChange, AMemoLineThatIsNoGuidChangesNothing) {
 TEST_F(DriverChange, AnEditedGuidOfTheSameDriverRecreatesTheDevice) {
     Open();
     ShowPage("tsDrivers");
-    auto* memo = Find<QPlainTextEdit>(&form, "DriversMemo");
-    QStringList lines = memo->toPlainText().split('\n');
-    lines[1] = lines[1].toLower();
-    memo->setPlainText(lines.join('\n'));
     const IDirect3DRMDevice* before = view->Device.get();
-    DoubleClickDriver(0);
+    DoubleClickDriverWithGuidLine(0, [](const QString& line) { return line.toLower(); });
     ASSERT_TRUE(view->Device);
     EXPECT_NE(view->Device.get(), before);
     EXPECT_EQ(view->Device->GetColorModel(), D3DCOLOR_RGB);

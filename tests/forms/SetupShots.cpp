@@ -2,7 +2,7 @@
 // one TVport "VideoPort", as the main window holds them) and the settings dialog over it: the
 // dialog's four pages, then the scene as the dialog's choices render it (Gouraud, wireframe,
 // points) and after a double click on the mono driver. Writes PNG files into the folder given
-// as the first argument.
+// as the first argument; fails when a picture of the view is not what its device drew.
 #include "../engine/XFiles.h"
 
 #include "engine/RetainedMode.h"
@@ -60,14 +60,35 @@ public:
     explicit Shots(const QDir& out) : out_(out) {}
     void Save(QWidget* widget, const char* name) {
         QTest::qWait(50);
-        const QString path = out_.filePath(QString("%1.png").arg(name));
-        const bool written = widget->grab().save(path);
-        ok_ &= written;
-        std::printf("%s %s\n", written ? "wrote" : "could not write", qPrintable(path));
+        Write(widget->grab().toImage(), name);
+    }
+    // The view's picture lives in a native window with an OpenGL context of its own, which a
+    // widget grab does not see: the shot is what that window shows, and it must be the device's
+    // own picture, or the shot is refused.
+    void Save(TD3dView* view, const char* name) {
+        QTest::qWait(50);
+        const QImage shown = view->GrabPicture().convertToFormat(QImage::Format_RGB32);
+        const QImage drawn = view->Device ? view->Device->GrabImage()
+                                                .copy(QRect(QPoint(0, 0), shown.size()))
+                                                .convertToFormat(QImage::Format_RGB32)
+                                          : QImage();
+        if (shown.isNull() || shown != drawn) {
+            ok_ = false;
+            std::printf("%s: the view does not show the device's picture\n", name);
+            return;
+        }
+        Write(shown, name);
     }
     bool Ok() const { return ok_; }
 
 private:
+    void Write(const QImage& image, const char* name) {
+        const QString path = out_.filePath(QString("%1.png").arg(name));
+        const bool written = image.save(path);
+        ok_ &= written;
+        std::printf("%s %s\n", written ? "wrote" : "could not write", qPrintable(path));
+    }
+
     QDir out_;
     bool ok_ = true;
 };

@@ -2,6 +2,8 @@
 // own viewport only while that viewport exists.
 #include "ViewHostFixture.h"
 
+#include <vector>
+
 namespace qor::test {
 namespace {
 
@@ -24,6 +26,29 @@ TEST_F(ViewHost, RecordAppliesEditsToItsOwnViewportOnlyWhileThatExists) {
     data.Field = 7;
     data.ApplyToOwn();
     EXPECT_EQ(vport->Viewport->GetField(), 3.0f);
+}
+
+// A viewport made at the address of the record's released viewport is another viewport: the
+// record's edits must not reach it.
+TEST_F(ViewHost, RecordDoesNotReachANewViewportAtItsOldViewportsAddress) {
+    TVportData data(vport->Viewport.get());
+    const IDirect3DRMViewport* old = vport->Viewport.get();
+    vport->ReleaseViewport();
+    // The allocator hands a freed block to one of the next requests of its size.
+    std::vector<RefPtr<IDirect3DRMViewport>> made;
+    while (made.size() < 64 && (made.empty() || made.back().get() != old)) {
+        made.emplace_back();
+        host->Engine->CreateViewport(host->Device.get(), host->CameraFrame.get(), 0, 0, 10, 10,
+                                     made.back());
+    }
+    if (made.back().get() != old) {
+        GTEST_SKIP() << "no viewport was made at the old address (an allocator with a quarantine)";
+    }
+    EXPECT_FALSE(ViewportIsAlive(old, data.ViewportSerial));
+    data.Field = 7;
+    data.ApplyToOwn();
+    EXPECT_EQ(made.back()->GetField(), 0.5f) << "the engine's default";
+    EXPECT_TRUE(ViewportIsAlive(made.back().get(), made.back()->Serial()));
 }
 
 } // namespace

@@ -12,19 +12,31 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace qor::test {
 
-// Counts its paints; with failAll, no driver gives a device.
+// Counts its paints; with failAll, no driver gives a device. A valid screen stands for the
+// screen the view is on.
 class TestView : public TD3dView {
 public:
     explicit TestView(bool failAll = false) : failAll_(failAll) {}
     int paints = 0;
+    QSize screenPixels;
+
+    // As the window system reports that the window has reached the screen set above.
+    void MoveToScreen(QSize pixels) {
+        screenPixels = pixels;
+        emit window()->windowHandle()->screenChanged(window()->windowHandle()->screen());
+    }
 
 protected:
+    QSize ScreenPixels() const override {
+        return screenPixels.isValid() ? screenPixels : TD3dView::ScreenPixels();
+    }
     HRESULT CreateDeviceFromClipper(const GUID* driver, int width, int height) override {
         return failAll_ ? D3DRMERR_BADDEVICE
                         : TD3dView::CreateDeviceFromClipper(driver, width, height);
