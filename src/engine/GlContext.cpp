@@ -29,18 +29,15 @@ int CollectDriDriver(dl_phdr_info* info, std::size_t, void* names) {
     return 0;
 }
 
-// Mesa unloads its driver when the display connection closes at exit. What the driver never
-// freed is then reported by leak checkers without a module name, indistinguishable from a
-// leak of ours; kept loaded, the driver's allocations carry its name and can be told apart.
-void KeepDriDriversLoaded() {
+} // namespace
+
+void KeepOpenGlDriversLoaded() {
     std::vector<std::string> names;
     dl_iterate_phdr(CollectDriDriver, &names);
     for (const std::string& name : names) {
         dlopen(name.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
     }
 }
-
-} // namespace
 
 GlContext* GlContext::Acquire() {
     if (!instance) {
@@ -87,7 +84,7 @@ bool GlContext::Create() {
     if (actual.version() < qMakePair(3, 3)) {
         return false;
     }
-    KeepDriDriversLoaded();
+    KeepOpenGlDriversLoaded();
     functions_ = QOpenGLVersionFunctionsFactory::get<QOpenGLFunctions_3_3_Core>(context_.get());
     return functions_ != nullptr && functions_->initializeOpenGLFunctions();
 }

@@ -11,6 +11,12 @@ class QOpenGLFunctions_3_3_Core;
 
 namespace qor {
 
+// Mesa unloads its driver when the display connection closes at exit. What the driver never
+// freed is then reported by leak checkers without a module name, indistinguishable from a leak
+// of ours; kept loaded, the driver's allocations carry its name and can be told apart. Called
+// whenever a context has been made: by the engine's own, and by whoever makes another first.
+void KeepOpenGlDriversLoaded();
+
 class GlContext {
 public:
     // The context, made by the first user; null when no OpenGL 3.3 core context can be had

@@ -1,4 +1,5 @@
 // Entry point of the test programs that need a QApplication (widgets, OpenGL contexts).
+#include "engine/GlContext.h"
 #include "platform/UserSettings.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@ int main(int argc, char** argv) {
     // The engine's offscreen context and the view's widgets share their OpenGL objects.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // The application made the shared OpenGL context, which loaded the driver.
+    qor::KeepOpenGlDriversLoaded();
     // What the windows remember for the next start goes to a file of this run's own.
     QTemporaryDir settings;
     qor::SetUserSettingsFile(settings.filePath(QStringLiteral("user.conf")));
