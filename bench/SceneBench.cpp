@@ -12,9 +12,9 @@
 
 #include "engine/RetainedMode.h"
 #include "engine/ViewProjection.h"
-#include "forms/MechanismScene.h"
 #include "kinematics/Angles.h"
 #include "platform/MessageBox.h"
+#include "scene/MechanismScene.h"
 
 #include <QApplication>
 #include <QOpenGLContext>

@@ -3,9 +3,9 @@
 // hosts the 3D view in its centre, between the tool bar, the side panels and the bottom panel.
 #pragma once
 
-#include "forms/MechanismScene.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
+#include "scene/MechanismScene.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -1,9 +1,9 @@
 // The main window with its 3D view: a new construction builds the scene in a fresh view host,
 // the idle passes move the drawn links with the solved mechanisms and show them, missing models
 // are reported and leave a working program, and repeated constructions leak nothing.
+#include "../scene/SceneColours.h"
+#include "../scene/SceneRig.h"
 #include "MainWindowFixture.h"
-#include "SceneColours.h"
-#include "SceneRig.h"
 
 #include "engine/RetainedMode.h"
 #include "kinematics/Angles.h"

@@ -2,9 +2,9 @@
 // file is missing or not a model, and stretched along x on request.
 #include "SceneRig.h"
 
-#include "forms/LoadModel.h"
 #include "platform/AppPaths.h"
 #include "platform/MessageBox.h"
+#include "scene/LoadModel.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "forms/LoadModel.h"
+#include "scene/LoadModel.h"
 
 #include "engine/Engine.h"
 #include "engine/Frame.h"

@@ -1,12 +1,12 @@
-#include "forms/MechanismScene.h"
+#include "scene/MechanismScene.h"
 
 #include "engine/Engine.h"
 #include "engine/Frame.h"
 #include "engine/Light.h"
-#include "forms/LinkModel.h"
-#include "forms/LinkPoses.h"
-#include "forms/LoadModel.h"
 #include "platform/AppPaths.h"
+#include "scene/LinkModel.h"
+#include "scene/LinkPoses.h"
+#include "scene/LoadModel.h"
 
 #include <utility>
 

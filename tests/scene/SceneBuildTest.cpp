@@ -3,8 +3,8 @@
 // engine object left over once the scene is let go.
 #include "SceneFixture.h"
 
-#include "forms/LinkModel.h"
 #include "platform/AppPaths.h"
+#include "scene/LinkModel.h"
 
 #include <QTemporaryDir>
 

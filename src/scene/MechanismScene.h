@@ -3,9 +3,9 @@
 // window owns one; so does the benchmark, which runs the same code without a window.
 #pragma once
 
-#include "forms/SceneFrames.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
+#include "scene/SceneFrames.h"
 
 #include <QString>
 

@@ -4,8 +4,8 @@
 // lengths outside the model set.
 #include "SceneFixture.h"
 
-#include "forms/LinkPoses.h"
 #include "kinematics/Angles.h"
+#include "scene/LinkPoses.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "engine/Types.h"
-#include "forms/SceneFrames.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
+#include "scene/SceneFrames.h"
 
 #include <numbers>
 

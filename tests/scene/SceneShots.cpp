@@ -2,9 +2,9 @@
 // the program's viewport settings. Usage: scene_shots OUTPUT_FOLDER (run it under xvfb-run).
 #include "SceneRig.h"
 
-#include "forms/MechanismScene.h"
 #include "kinematics/Angles.h"
 #include "platform/MessageBox.h"
+#include "scene/MechanismScene.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "forms/LinkPoses.h"
+#include "scene/LinkPoses.h"
 
 #include "engine/Math3d.h"
 #include "kinematics/Angles.h"

@@ -4,8 +4,8 @@
 
 #include "SceneRig.h"
 
-#include "forms/MechanismScene.h"
 #include "platform/MessageBox.h"
+#include "scene/MechanismScene.h"
 
 #include <gtest/gtest.h>
 
