@@ -7,6 +7,7 @@
 #include "scene/LinkModel.h"
 #include "scene/LinkPoses.h"
 #include "scene/LoadModel.h"
+#include "scene/SceneLayout.h"
 
 #include <utility>
 
@@ -18,18 +19,6 @@ namespace {
 D3DVALUE F(double value) {
     return static_cast<D3DVALUE>(value);
 }
-
-// The floor board's origin in the scene; the wall stands at the same point.
-constexpr double kFloorX = 5.5;
-constexpr double kFloorZ = 2.0;
-// Pivot 1 of the floor mechanism lies this far in front of the wall (towards the camera).
-constexpr double kFloorPivotZ = -9.5;
-// Pivot 1 of the wall mechanism lies this high above the floor, and this far before the wall.
-constexpr double kWallPivotY = 1.0;
-constexpr double kWallPivotZ = -0.2;
-// How far each link frame lifts the next link above the frame it hangs on.
-constexpr double kFloorLift = 0.1;
-constexpr double kWallLift = 0.2;
 
 // Scene frames are made under a parent, whose reference the scene keeps.
 RefPtr<IDirect3DRMFrame> NewFrame(IDirect3DRM* engine, IDirect3DRMFrame* parent) {
@@ -52,7 +41,7 @@ MechanismScene::MechanismScene(Mechanism& mechanism1, Mechanism& mechanism2,
                                const PointBReadout& showB1, const PointBReadout& showB2)
     : mechanism1_(mechanism1), mechanism2_(mechanism2), showB1_(showB1), showB2_(showB2) {}
 
-bool MechanismScene::BuildScene(IDirect3DRM* engine, IDirect3DRMFrame* scene,
+void MechanismScene::BuildScene(IDirect3DRM* engine, IDirect3DRMFrame* scene,
                                 IDirect3DRMFrame* camera) {
     root_ = modelSetRoot_.isEmpty() ? ModelSetRoot() : modelSetRoot_;
 
@@ -82,7 +71,6 @@ bool MechanismScene::BuildScene(IDirect3DRM* engine, IDirect3DRMFrame* scene,
 
     lightFrame.reset();
     light.reset();
-    return true;
 }
 
 void MechanismScene::BuildFloorMechanism(IDirect3DRM* engine) {
@@ -103,14 +91,11 @@ void MechanismScene::BuildWallMechanism(IDirect3DRM* engine) {
     LinkageFrames& f = frames_.Mechanism2;
     IDirect3DRMFrame* wall = frames_.WallFrame.get();
     MakeLinkageFrames(engine, wall, f);
-    // The turn about x stands the driven links' y axes, about which they turn, normal to the
-    // wall; links 2 and 3 inherit it.
+    // The driven links stand up from the wall with the initial pose, which sets their turns.
     f.Link1Frame->SetPosition(wall, F(-m.a / 2), F(kWallPivotY), F(kWallPivotZ));
     f.Link2Frame->SetPosition(f.Link1Frame.get(), F(m.L1), F(kWallLift), 0);
-    f.Link1Frame->AddRotation(D3DRMCOMBINE_BEFORE, 1, 0, 0, kMinusQuarterTurn);
     f.Link4Frame->SetPosition(wall, F(m.a / 2), F(m.b + kWallPivotY), F(kWallPivotZ));
     f.Link3Frame->SetPosition(f.Link4Frame.get(), F(m.L4), F(kWallLift), 0);
-    f.Link4Frame->AddRotation(D3DRMCOMBINE_BEFORE, 1, 0, 0, kMinusQuarterTurn);
     f.HingeBFrame->SetPosition(f.Link2Frame.get(), F(m.L2), 0, 0);
     LoadLinkModels(engine, f, m);
 }

@@ -19,7 +19,7 @@ protected:
         scene.SetModelSetRoot(QStringLiteral(QOR_MODEL_SET));
     }
 
-    bool Build() { return scene.BuildScene(rig.engine.get(), rig.scene.get(), rig.camera.get()); }
+    void Build() { scene.BuildScene(rig.engine.get(), rig.scene.get(), rig.camera.get()); }
 
     SceneRig rig;
     Mechanism m1;
