@@ -3,6 +3,7 @@
 #include "forms/FrmMain.h"
 
 #include "engine/RetainedMode.h"
+#include "forms/DialogFrame.h"
 #include "forms/FrmAbout.h"
 #include "forms/FrmConstrParamSet.h"
 #include "forms/FrmMainCaptions.h"
@@ -21,7 +22,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -79,25 +79,23 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::ConnectHandlers() {
-    const auto command = [this](auto handler) {
-        return [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); };
-    };
     for (QToolButton* button : {sbNewProject, sbConstructionSetup}) {
-        connect(button, &QToolButton::clicked, this, command(&TMainForm::mnNewProjectClick));
+        connect(button, &QToolButton::clicked, this, Command(this, &TMainForm::mnNewProjectClick));
     }
     for (QAction* action : {mnNewProject, pmnNewProject}) {
-        connect(action, &QAction::triggered, this, command(&TMainForm::mnNewProjectClick));
+        connect(action, &QAction::triggered, this, Command(this, &TMainForm::mnNewProjectClick));
     }
-    connect(sbSetup, &QToolButton::clicked, this, command(&TMainForm::sbSetupClick));
-    connect(mnSetup, &QAction::triggered, this, command(&TMainForm::sbSetupClick));
-    connect(sbAbout, &QToolButton::clicked, this, command(&TMainForm::sbAboutClick));
-    connect(mnAbout, &QAction::triggered, this, command(&TMainForm::sbAboutClick));
-    connect(sbExit, &QToolButton::clicked, this, command(&TMainForm::mnCloseClick));
-    connect(mnClose, &QAction::triggered, this, command(&TMainForm::mnCloseClick));
+    connect(sbSetup, &QToolButton::clicked, this, Command(this, &TMainForm::sbSetupClick));
+    connect(mnSetup, &QAction::triggered, this, Command(this, &TMainForm::sbSetupClick));
+    connect(sbAbout, &QToolButton::clicked, this, Command(this, &TMainForm::sbAboutClick));
+    connect(mnAbout, &QAction::triggered, this, Command(this, &TMainForm::sbAboutClick));
+    connect(sbExit, &QToolButton::clicked, this, Command(this, &TMainForm::mnCloseClick));
+    connect(mnClose, &QAction::triggered, this, Command(this, &TMainForm::mnCloseClick));
 
-    connect(bbRunWork, &QPushButton::clicked, this, command(&TMainForm::bbRunWorkClick));
-    connect(pmnRunWork, &QAction::triggered, this, command(&TMainForm::bbRunWorkClick));
-    connect(bbStepByStep, &QPushButton::clicked, this, command(&TMainForm::bbStepByStepClick));
+    connect(bbRunWork, &QPushButton::clicked, this, Command(this, &TMainForm::bbRunWorkClick));
+    connect(pmnRunWork, &QAction::triggered, this, Command(this, &TMainForm::bbRunWorkClick));
+    connect(bbStepByStep, &QPushButton::clicked, this,
+            Command(this, &TMainForm::bbStepByStepClick));
 
     // A check box acts on every change of its state, the program's own unchecking included.
     connect(cb1, &QCheckBox::toggled, this, [this] { cb1Click(); });
@@ -116,14 +114,19 @@ void TMainForm::ConnectHandlers() {
     // The view selector acts on the user's picks only (and on a typed entry's name confirmed
     // with Enter); selecting from the program or typing other text changes nothing.
     connect(ProjectionsCombo, &QComboBox::activated, this,
-            command(&TMainForm::ProjectionsComboChange));
-    connect(bbRotateScene, &QPushButton::clicked, this, command(&TMainForm::bbRotateSceneClick));
-    connect(pmnRotateScene, &QAction::triggered, this, command(&TMainForm::bbRotateSceneClick));
-    connect(bbRotatePlane, &QPushButton::clicked, this, command(&TMainForm::bbRotatePlaneClick));
-    connect(sbZoomIn, &QToolButton::clicked, this, command(&TMainForm::sbZoomInClick));
-    connect(pmnZoomIn, &QAction::triggered, this, command(&TMainForm::sbZoomInClick));
-    connect(sbZoomOut, &QToolButton::clicked, this, command(&TMainForm::sbZoomOutClick));
-    connect(pmnZoomOut, &QAction::triggered, this, command(&TMainForm::sbZoomOutClick));
+            Command(this, &TMainForm::ProjectionsComboChange));
+    connect(bbRotateScene, &QPushButton::clicked, this,
+            Command(this, &TMainForm::bbRotateSceneClick));
+    connect(pmnRotateScene, &QAction::triggered, this,
+            Command(this, &TMainForm::bbRotateSceneClick));
+    connect(bbRotatePlane, &QPushButton::clicked, this,
+            Command(this, &TMainForm::bbRotatePlaneClick));
+    connect(sbZoomIn, &QToolButton::clicked, this, Command(this, &TMainForm::sbZoomInClick));
+    connect(pmnZoomIn, &QAction::triggered, this, Command(this, &TMainForm::sbZoomInClick));
+    connect(sbZoomOut, &QToolButton::clicked, this, Command(this, &TMainForm::sbZoomOutClick));
+    connect(pmnZoomOut, &QAction::triggered, this, Command(this, &TMainForm::sbZoomOutClick));
+    // Enter in the degree entry converts; the key still reaches the entry afterwards.
+    OnEnterKey(edGrad, [this] { edGradKeyPress(); });
 
     connect(this, &QWidget::customContextMenuRequested, this, &TMainForm::ShowPopupMenu);
 }
@@ -162,13 +165,6 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         hint_ = static_cast<QStatusTipEvent*>(event)->tip();
         ShowHintInStatusBar();
         return true;
-    }
-    // Enter in the degree entry converts; the key still reaches the entry afterwards.
-    if (watched == edGrad && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            RunCommand([this] { edGradKeyPress(); });
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 #include "forms/FrmMainCaptions.h"
 #include "forms/Hint.h"
 #include "forms/Icons.h"
+#include "forms/Widgets.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -95,19 +96,6 @@ void AddLightBadge(QWidget* widget) {
     widget->setSizePolicy(QSizePolicy::Maximum, widget->sizePolicy().verticalPolicy());
 }
 
-void SetBold(QWidget* widget, double scale = 1.0) {
-    QFont font = widget->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * scale);
-    widget->setFont(font);
-}
-
-QLabel* CreateLabel(const QString& text, const QString& name = {}) {
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    return label;
-}
-
 // A right-aligned numeric read-out that starts at "0,00".
 QLabel* CreateReadout(const QString& name) {
     auto* label = CreateLabel(QStringLiteral("0,00"), name);
@@ -133,39 +121,6 @@ QGroupBox* CreateReadoutGroup(const QString& title, const QString& name,
     grid->setColumnStretch(1, 1);
     group->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     return group;
-}
-
-QToolButton* CreateSpeedButton(const QString& name, const QIcon& icon, int iconSize,
-                               const QString& hint) {
-    auto* button = new QToolButton;
-    button->setObjectName(name);
-    button->setIcon(icon);
-    button->setIconSize(QSize(iconSize, iconSize));
-    button->setAutoRaise(true);
-    SetHint(button, hint);
-    return button;
-}
-
-QPushButton* CreateButton(const QString& name, const QString& caption, const QString& hint = {}) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    SetHint(button, hint);
-    return button;
-}
-
-QAction* CreateAction(QObject* parent, const QString& name, const QString& caption,
-                      const QIcon& icon = {}) {
-    auto* action = new QAction(icon, caption, parent);
-    action->setObjectName(name);
-    return action;
-}
-
-QRadioButton* CreateRadio(const QString& name, const QString& caption, const QString& hint) {
-    auto* radio = new QRadioButton(caption);
-    radio->setObjectName(name);
-    SetHint(radio, hint);
-    return radio;
 }
 
 } // namespace
@@ -291,8 +246,7 @@ QWidget* TMainForm::CreateLeftPanel() {
     auto* laImage = CreateLabel(QStringLiteral("Изображение:"), QStringLiteral("laImage"));
     SetBold(laImage);
 
-    ProjectionsCombo = new QComboBox;
-    ProjectionsCombo->setObjectName(QStringLiteral("ProjectionsCombo"));
+    ProjectionsCombo = Named(new QComboBox, QStringLiteral("ProjectionsCombo"));
     ProjectionsCombo->setEditable(true);
     ProjectionsCombo->setInsertPolicy(QComboBox::NoInsert);
     ProjectionsCombo->addItems({kDefaultViewEntry, QStringLiteral("сверху"),
@@ -322,10 +276,8 @@ QWidget* TMainForm::CreateLeftPanel() {
     SetTextColour(rbVertical, kBlue);
     SetBold(rbVertical);
     AddLightBadge(rbVertical);
-    edGrad = new QLineEdit(QStringLiteral("0"));
-    edGrad->setObjectName(QStringLiteral("edGrad"));
-    edRad = new QLineEdit(QStringLiteral("0"));
-    edRad->setObjectName(QStringLiteral("edRad"));
+    edGrad = CreateEdit(QStringLiteral("edGrad"), QStringLiteral("0"));
+    edRad = CreateEdit(QStringLiteral("edRad"), QStringLiteral("0"));
     edRad->setReadOnly(true);
     edRad->setFocusPolicy(Qt::NoFocus);
     bbRotatePlane =

@@ -3,6 +3,7 @@
 #include "forms/FrmSetup.h"
 
 #include "engine/RetainedMode.h"
+#include "forms/DialogFrame.h"
 #include "forms/FrmSetupUpDown.h"
 #include "platform/MessageBox.h"
 
@@ -16,7 +17,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTabWidget>
 
@@ -27,9 +27,7 @@ namespace qor {
 TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("SetupForm"));
     setWindowTitle(QStringLiteral("Настройки изображения"));
-    // A fixed dialog whose title bar holds only the close box.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kCloseBoxOnly);
     CreateControls();
     setFixedSize(445, 318);
     ConnectHandlers();
@@ -49,16 +47,13 @@ TSetupForm::~TSetupForm() {
 }
 
 void TSetupForm::ConnectHandlers() {
-    const auto command = [this](auto handler) {
-        return [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); };
-    };
-    connect(btnOK, &QPushButton::clicked, this, command(&TSetupForm::btnOKClick));
-    connect(btnCancel, &QPushButton::clicked, this, command(&TSetupForm::btnCancelClick));
-    connect(btnSave, &QPushButton::clicked, this, command(&TSetupForm::btnSaveClick));
+    connect(btnOK, &QPushButton::clicked, this, Command(this, &TSetupForm::btnOKClick));
+    connect(btnCancel, &QPushButton::clicked, this, Command(this, &TSetupForm::btnCancelClick));
+    connect(btnSave, &QPushButton::clicked, this, Command(this, &TSetupForm::btnSaveClick));
 
-    connect(cbDither, &QCheckBox::toggled, this, command(&TSetupForm::cbDitherClick));
+    connect(cbDither, &QCheckBox::toggled, this, Command(this, &TSetupForm::cbDitherClick));
     const auto comboChange = [&](QComboBox* combo, void (TSetupForm::*handler)()) {
-        connect(combo, &QComboBox::currentIndexChanged, this, command(handler));
+        connect(combo, &QComboBox::currentIndexChanged, this, Command(this, handler));
     };
     comboChange(QualityCombo, &TSetupForm::QualityComboClick);
     comboChange(ShadeCombo, &TSetupForm::ShadeComboClick);
@@ -68,7 +63,8 @@ void TSetupForm::ConnectHandlers() {
     connect(udShades, &TUpDown::Click, this,
             [this](bool up) { RunCommand([this, up] { udShadesClick(up); }); });
 
-    connect(lbVports, &QListWidget::currentRowChanged, this, command(&TSetupForm::lbVportsClick));
+    connect(lbVports, &QListWidget::currentRowChanged, this,
+            Command(this, &TSetupForm::lbVportsClick));
     // Turning a radio button on, or the check box either way, counts as a click.
     for (QRadioButton* button : {rbPerspective, rbOrthographic}) {
         connect(button, &QRadioButton::toggled, this, [this, button](bool on) {
@@ -79,18 +75,23 @@ void TSetupForm::ConnectHandlers() {
     }
     connect(cbScale, &QCheckBox::toggled, this,
             [this] { RunCommand([this] { AnyVportClick(cbScale); }); });
-    for (QLineEdit* edit : {edField, edFront, edBack, edLeft, edRight, edTop, edBottom}) {
-        edit->installEventFilter(this);
+    // Enter in an entry sets what it holds; the key still reaches the entry afterwards.
+    for (QLineEdit* edit : {edField, edFront, edBack}) {
+        OnEnterKey(edit, [this, edit] { VPortKeyPress(edit, '\r'); });
+    }
+    for (QLineEdit* edit : {edLeft, edRight, edTop, edBottom}) {
+        OnEnterKey(edit, [this, edit] { AnyPlaneKeyPress(edit, '\r'); });
     }
 
     comboChange(RSTypeCombo, &TSetupForm::RSTypeComboClick);
-    connect(btnAdd, &QPushButton::clicked, this, command(&TSetupForm::btnAddClick));
-    connect(btnDelete, &QPushButton::clicked, this, command(&TSetupForm::btnDeleteClick));
-    connect(btnExecute, &QPushButton::clicked, this, command(&TSetupForm::btnExecClick));
+    connect(btnAdd, &QPushButton::clicked, this, Command(this, &TSetupForm::btnAddClick));
+    connect(btnDelete, &QPushButton::clicked, this, Command(this, &TSetupForm::btnDeleteClick));
+    connect(btnExecute, &QPushButton::clicked, this, Command(this, &TSetupForm::btnExecClick));
 
-    connect(lbDrivers, &QListWidget::currentRowChanged, this, command(&TSetupForm::lbDriversClick));
+    connect(lbDrivers, &QListWidget::currentRowChanged, this,
+            Command(this, &TSetupForm::lbDriversClick));
     connect(lbDrivers, &QListWidget::itemDoubleClicked, this,
-            command(&TSetupForm::lbDriversDblClick));
+            Command(this, &TSetupForm::lbDriversDblClick));
 }
 
 void TSetupForm::AcquireDevice() {
@@ -202,11 +203,7 @@ void TSetupForm::showEvent(QShowEvent* event) {
         return;
     }
     resuming_ = false;
-    if (screen() != nullptr) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen()->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
 }
 
 void TSetupForm::hideEvent(QHideEvent* event) {
@@ -223,24 +220,6 @@ void TSetupForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-bool TSetupForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            const bool plane =
-                watched == edLeft || watched == edRight || watched == edTop || watched == edBottom;
-            RunCommand([this, watched, plane] {
-                if (plane) {
-                    AnyPlaneKeyPress(watched, '\r');
-                } else {
-                    VPortKeyPress(watched, '\r');
-                }
-            });
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace qor
