@@ -15,6 +15,7 @@
 #include "kinematics/Angles.h"
 #include "platform/MessageBox.h"
 #include "scene/MechanismScene.h"
+#include "support/Require.h"
 
 #include <QApplication>
 #include <QOpenGLContext>
@@ -229,7 +230,7 @@ int main(int argc, char** argv) {
     // so that the picture is complete when the time is taken.
     const auto frame = [&] {
         scene.AdvanceRunning();
-        rig.engine->Tick(1);
+        test::Require(rig.engine->Tick(1));
         ComputeAngleReadOuts(m1, m2, shown);
         if (gl == nullptr) {
             gl = QOpenGLContext::currentContext()->functions();

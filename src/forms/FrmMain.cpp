@@ -280,7 +280,8 @@ void TMainForm::NewConstruction() {
     StopMechanism(mechanism2_);
     RefPtr<IDirect3DRMFrame> camera;
     if (VideoPort->Viewport) {
-        VideoPort->Viewport->GetCamera(camera);
+        // Without a camera the camera stays null, and no scene is built.
+        (void)VideoPort->Viewport->GetCamera(camera);
     }
     if (ViewHost->Engine && ViewHost->SceneFrame && camera) {
         scene_.BuildScene(ViewHost->Engine.get(), ViewHost->SceneFrame.get(), camera.get());

@@ -32,7 +32,8 @@ TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
     setFixedSize(445, 318);
     ConnectHandlers();
 
-    Direct3DRMCreate(RMEngine);
+    // Without an engine the pointer stays null, which the next lines look at.
+    (void)Direct3DRMCreate(RMEngine);
     if (!RMEngine) {
         PageControl->setEnabled(false);
         return;
@@ -100,9 +101,11 @@ void TSetupForm::AcquireDevice() {
     }
     RMDevice.reset();
     RefPtr<IDirect3DRMDeviceArray> devices;
-    RMEngine->GetDevices(devices);
+    // The results are not examined: without a device the pointer stays null, and the dialog has
+    // nothing to work on.
+    (void)RMEngine->GetDevices(devices);
     if (devices && devices->GetSize() > 0) {
-        devices->GetElement(0, RMDevice);
+        (void)devices->GetElement(0, RMDevice);
     }
 }
 
@@ -111,12 +114,14 @@ void TSetupForm::AcquireD3DDevice() {
         return;
     }
     D3DDevice.reset();
-    RMDevice->GetDirect3DDevice(D3DDevice);
+    // Without one the pointer stays null, and the render states cannot be applied.
+    (void)RMDevice->GetDirect3DDevice(D3DDevice);
 }
 
 void TSetupForm::RedrawScene() {
     if (RMDevice && RMEngine) {
-        RMEngine->Tick(0.0f);
+        // The result is not examined: a tick of 0 always renders.
+        (void)RMEngine->Tick(0.0f);
     }
 }
 

@@ -25,13 +25,15 @@ void TSetupForm::TakeSnapshot() {
     SavedDevice.TexQuality = static_cast<std::int8_t>(RMDevice->GetTextureQuality());
     FreeSnapshot();
     RefPtr<IDirect3DRMViewportArray> viewports;
-    RMDevice->GetViewports(viewports);
+    // The results are not examined: without a list, or without an element, the snapshot holds the
+    // viewports it could read.
+    (void)RMDevice->GetViewports(viewports);
     if (!viewports) {
         return;
     }
     for (std::uint32_t i = 0; i < viewports->GetSize(); ++i) {
         RefPtr<IDirect3DRMViewport> viewport;
-        viewports->GetElement(i, viewport);
+        (void)viewports->GetElement(i, viewport);
         SavedVports.emplace_back(viewport.get());
     }
 }
@@ -40,10 +42,11 @@ void TSetupForm::RestoreSnapshot() {
     if (!RMDevice) {
         return;
     }
-    RMDevice->SetDither(SavedDevice.Dither != 0);
-    RMDevice->SetShades(SavedDevice.Shades);
-    RMDevice->SetQuality(static_cast<D3DRMRENDERQUALITY>(SavedDevice.Quality));
-    RMDevice->SetTextureQuality(SavedDevice.TexQuality);
+    // The results are not examined: every value came from the device itself.
+    (void)RMDevice->SetDither(SavedDevice.Dither != 0);
+    (void)RMDevice->SetShades(SavedDevice.Shades);
+    (void)RMDevice->SetQuality(static_cast<D3DRMRENDERQUALITY>(SavedDevice.Quality));
+    (void)RMDevice->SetTextureQuality(SavedDevice.TexQuality);
     for (TVportData& data : SavedVports) {
         data.ApplyToOwn();
     }

@@ -25,7 +25,8 @@ void AlignLinkFrame(IDirect3DRMFrame& frame, double angle, bool standUp) {
     const Vec3 z = turn.Column(2);
     const Vec3 y = turn.Column(1);
     const auto f = [](double v) { return static_cast<D3DVALUE>(v); };
-    frame.SetOrientation(frame.Parent(), f(z.x), f(z.y), f(z.z), f(y.x), f(y.y), f(y.z));
+    // The result is not examined: the directions are unit vectors, which the engine always takes.
+    (void)frame.SetOrientation(frame.Parent(), f(z.x), f(z.y), f(z.z), f(y.x), f(y.y), f(y.z));
 }
 
 } // namespace

@@ -108,7 +108,8 @@ HRESULT ExecuteRenderState(IDirect3DDevice* device, std::uint32_t state, std::ui
         return result;
     }
     const D3DEXECUTEDATA data = RenderStateExecuteData();
-    buffer->SetExecuteData(&data);
+    // Setting the execute data is not examined: the record is always the same, valid one.
+    (void)buffer->SetExecuteData(&data);
     result = device->BeginScene();
     if (Failed(result)) {
         return result;
@@ -128,7 +129,7 @@ const char* ObjectName(const IDirect3DRMObject* object) {
         return "";
     }
     std::uint32_t size = sizeof nameBuffer;
-    object->GetName(&size, nameBuffer);
+    (void)object->GetName(&size, nameBuffer);
     return nameBuffer;
 }
 

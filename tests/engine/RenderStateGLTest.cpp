@@ -1,4 +1,5 @@
 // Render states forced through execute buffers override what the retained engine sets.
+#include "../support/Require.h"
 #include "GlScene.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ TEST_P(DepthStateTest, DecidesWhatShowsAtTheCentre) {
     const DepthCase& c = GetParam();
     GlScene s;
     ASSERT_TRUE(s.Ok());
-    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
+    test::Require(s.device->SetQuality(D3DRMRENDER_UNLITFLAT));
     s.AddModel(test::BoxX(0.5f, Plain(0, 1, 0)), 0, 0, 4);
     s.AddModel(test::BoxX(1, Plain(1, 0, 0)), 0, 0, 8);
     if (c.state != 0) {
@@ -64,10 +65,10 @@ TEST_P(CullStateTest, LeavesOutTheRightFaces) {
     const CullCase& c = GetParam();
     GlScene s;
     ASSERT_TRUE(s.Ok());
-    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
+    test::Require(s.device->SetQuality(D3DRMRENDER_UNLITFLAT));
     RefPtr<IDirect3DRMFrame> quad = s.AddModel(test::QuadX(0, Plain(1, 1, 1)), 0, 0, 5);
     if (c.facingAway) {
-        quad->AddRotation(D3DRMCOMBINE_BEFORE, 0, 1, 0, 3.14159265f);
+        test::Require(quad->AddRotation(D3DRMCOMBINE_BEFORE, 0, 1, 0, 3.14159265f));
     }
     if (c.cull != 0) {
         ASSERT_EQ(s.ForceState(D3DRENDERSTATE_CULLMODE, c.cull), D3D_OK);

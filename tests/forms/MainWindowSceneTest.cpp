@@ -5,6 +5,7 @@
 #include "../scene/SceneRig.h"
 #include "MainWindowFixture.h"
 
+#include "../support/Require.h"
 #include "engine/RetainedMode.h"
 #include "kinematics/Angles.h"
 #include "platform/DecimalSeparator.h"
@@ -101,11 +102,11 @@ TEST_F(MainWindowScene, NewConstructionBuildsTheSceneInAFreshViewSeenFromTheDefa
     EXPECT_EQ(view->Device->GetQuality(), qor::D3DRMRENDER_FLAT);
 
     qor::RefPtr<qor::IDirect3DRMFrame> camera;
-    vport->Viewport->GetCamera(camera);
+    qor::test::Require(vport->Viewport->GetCamera(camera));
     ASSERT_TRUE(camera);
     EXPECT_NE(camera.get(), view->CameraFrame.get());
     qor::D3DVECTOR position{};
-    camera->GetPosition(view->SceneFrame.get(), &position);
+    qor::test::Require(camera->GetPosition(view->SceneFrame.get(), &position));
     EXPECT_EQ(position.x, 5.0f);
     EXPECT_EQ(position.y, 10.0f);
     EXPECT_EQ(position.z, -10.0f);

@@ -3,6 +3,7 @@
 // engine object left over once the scene is let go.
 #include "SceneFixture.h"
 
+#include "../support/Require.h"
 #include "platform/AppPaths.h"
 #include "scene/LinkModel.h"
 
@@ -242,8 +243,8 @@ TEST_F(SceneBuildTest, PlacesTheCameraAboveAndInFrontLookingDownAtTheWall) {
     D3DVECTOR position{};
     D3DVECTOR dir{};
     D3DVECTOR up{};
-    rig.camera->GetPosition(rig.scene.get(), &position);
-    rig.camera->GetOrientation(rig.scene.get(), &dir, &up);
+    Require(rig.camera->GetPosition(rig.scene.get(), &position));
+    Require(rig.camera->GetOrientation(rig.scene.get(), &dir, &up));
     ExpectNear({position.x, position.y, position.z}, {5, 10, -10}, kTolerance, "position");
     const double n = std::sqrt(0.64 + 1);
     ExpectNear({dir.x, dir.y, dir.z}, {0, -0.8 / n, 1 / n}, kTolerance, "direction");

@@ -2,6 +2,7 @@
 // rendered offscreen with the program's viewport settings, and the hinge colours are looked for
 // on the drums around the pixels onto which B of each mechanism projects, the links' colour half
 // way along them.
+#include "../support/Require.h"
 #include "SceneColours.h"
 #include "SceneFixture.h"
 
@@ -23,7 +24,7 @@ protected:
 TEST_F(ScenePixelTest, BothLinkagesShowWhereTheCameraSeesThem) {
     ASSERT_TRUE(rig.Ok());
     Build();
-    rig.engine->Tick(0);
+    Require(rig.engine->Tick(0));
     const QImage image = rig.device->GrabImage();
     ASSERT_EQ(image.size(), QSize(1920, 1080));
 

@@ -1,5 +1,6 @@
 // What the host shows and how the scene moves: tick values, idle passes, the presented
 // picture, the background and resizing.
+#include "../support/Require.h"
 #include "ViewHostFixture.h"
 
 #include <QGuiApplication>
@@ -21,7 +22,7 @@ class RenderStepTest : public ViewHost, public ::testing::WithParamInterface<Tic
 // Two steps in a row, faster than any display refreshes: each one is presented.
 TEST_P(RenderStepTest, TurnsBySpeedTimesTickAndPresentsOneFrameEach) {
     RefPtr<IDirect3DRMFrame> spinner = AddModel(BoxX(1, {}), 0, 0, 5);
-    spinner->SetRotation(host->SceneFrame.get(), 0, 1, 0, 0.1f);
+    Require(spinner->SetRotation(host->SceneFrame.get(), 0, 1, 0, 0.1f));
     host->RMTickValue = GetParam().tick;
     int redraws = 0;
     host->OnRedraw = [&redraws](TD3dView*) { ++redraws; };
@@ -34,7 +35,7 @@ TEST_P(RenderStepTest, TurnsBySpeedTimesTickAndPresentsOneFrameEach) {
 
     D3DVECTOR dir;
     D3DVECTOR up;
-    spinner->GetOrientation(host->SceneFrame.get(), &dir, &up);
+    Require(spinner->GetOrientation(host->SceneFrame.get(), &dir, &up));
     EXPECT_NEAR(dir.x, std::sin(2 * GetParam().turned), 1e-5);
     EXPECT_NEAR(dir.z, std::cos(2 * GetParam().turned), 1e-5);
     EXPECT_EQ(redraws, 2);
@@ -65,7 +66,7 @@ TEST_P(AppIdleTest, RendersAStepAndAsksForTheNextPassAsTheLoopModeSays) {
     ASSERT_EQ(QGuiApplication::applicationState(), Qt::ApplicationActive);
     RefPtr<IDirect3DRMFrame> frame = AddModel(BoxX(1, {}), 0, 0, 5);
     if (GetParam().spinning) {
-        frame->SetRotation(host->SceneFrame.get(), 1, 0, 0, 0.2f);
+        Require(frame->SetRotation(host->SceneFrame.get(), 1, 0, 0, 0.2f));
     }
     EXPECT_EQ(host->HasMotion(host->SceneFrame.get()), GetParam().spinning);
     host->FastLoop = GetParam().fastLoop;
