@@ -61,7 +61,7 @@ void TSetupForm::SaveToIni() {
     MakeSettingsFolder(fileName);
     std::vector<SavedViewportSettings> viewports;
     for (const TVportData& data : SavedVports) {
-        viewports.push_back({QString::fromUtf8(ObjectName(data.Viewport)), data});
+        viewports.push_back({ObjectName(data.Viewport), data});
     }
     // A key that cannot be written ends the save there with IniWriteError ("Unable to write to
     // <file>"); the keys before it stay written.

@@ -47,8 +47,7 @@ D3DEXECUTEDATA RenderStateExecuteData();
 // failed call is reported with ReportFailure and ends the clearing there. Nothing for null.
 void ClearFrame(IDirect3DRMFrame* frame);
 
-// The object's name in the module's one 256-byte buffer (overwritten by every call), or an
-// empty text for no object.
-const char* ObjectName(const IDirect3DRMObject* object);
+// The object's name, at most 255 bytes of it, or an empty text for no object.
+QString ObjectName(const IDirect3DRMObject* object);
 
 } // namespace qor

@@ -297,17 +297,20 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"DeleteChild", "175): DDERR_GENERIC\nIPar->DeleteChild(Iframe)", {0, 0, 2}}),
     [](const auto& info) { return std::string(info.param.failing); });
 
-TEST(ObjectNameTest, ReadsIntoTheOneSharedBuffer) {
-    EXPECT_STREQ(ObjectName(nullptr), "");
+TEST(ObjectNameTest, ReadsTheNameAsATextOfItsOwn) {
+    EXPECT_EQ(ObjectName(nullptr).toStdString(), "");
     RefPtr<IDirect3DRMFrame> frame = MakeRef<IDirect3DRMFrame>();
-    const char* first = ObjectName(frame.get());
-    EXPECT_STREQ(first, "");
+    RefPtr<IDirect3DRMFrame> other = MakeRef<IDirect3DRMFrame>();
+    EXPECT_EQ(ObjectName(frame.get()).toStdString(), "");
     test::Require(frame->SetName("VideoPort"));
-    const char* second = ObjectName(frame.get());
-    EXPECT_EQ(first, second) << "the same buffer";
-    EXPECT_STREQ(second, "VideoPort");
+    test::Require(other->SetName("OwnCamera"));
+    const QString first = ObjectName(frame.get());
+    const QString second = ObjectName(frame.get());
+    EXPECT_EQ(first, second) << "two calls return equal texts";
+    EXPECT_EQ(ObjectName(other.get()).toStdString(), "OwnCamera");
+    EXPECT_EQ(first.toStdString(), "VideoPort") << "reading another name leaves this one alone";
     test::Require(frame->SetName(std::string(300, 'n').c_str()));
-    EXPECT_EQ(std::strlen(ObjectName(frame.get())), 255u);
+    EXPECT_EQ(ObjectName(frame.get()).toStdString(), std::string(255, 'n'));
 }
 
 } // namespace

@@ -79,7 +79,7 @@ TEST_F(ViewHost, DeviceRecreationKeepsEachViewportsSettingsAndCamera) {
         Require(vport->Viewport->GetCamera(shown));
         EXPECT_EQ(shown, host->CameraFrame);
         Require(second->Viewport->GetCamera(shown));
-        EXPECT_STREQ(ObjectName(shown.get()), "OwnCamera");
+        EXPECT_EQ(ObjectName(shown.get()).toStdString(), "OwnCamera");
         EXPECT_EQ(second->Viewport->GetX(), 20);
         EXPECT_EQ(second->Viewport->GetWidth(), 80);
     }
@@ -106,10 +106,10 @@ TEST_F(ViewHost, FirstViewportOfANewControlKeepsTheEngineDefaultsAndTheControlsN
         EXPECT_EQ(v.GetField(), 0.5f);
         EXPECT_EQ(v.Camera(), host->CameraFrame.get());
         EXPECT_EQ(QRect(v.GetX(), v.GetY(), v.GetWidth(), v.GetHeight()), QRect(30, 20, 100, 75));
-        EXPECT_STREQ(ObjectName(&v), row.viewportName);
+        EXPECT_EQ(ObjectName(&v).toStdString(), row.viewportName);
         delete added;
     }
-    EXPECT_STREQ(ObjectName(vport->Viewport.get()), "VideoPort");
+    EXPECT_EQ(ObjectName(vport->Viewport.get()).toStdString(), "VideoPort");
 }
 
 TEST_F(ViewHost, FailingDriverGivesOneBoxAndTheDefaultDevice) {
