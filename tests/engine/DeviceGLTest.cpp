@@ -1,5 +1,7 @@
 // Devices: settings and their refusals, drivers, the process-wide device list, GPU copies made
 // once, and a scene that frees every object when released.
+#include "../support/GlErrors.h"
+#include "../support/PictureRecord.h"
 #include "../support/Require.h"
 #include "GlScene.h"
 
@@ -74,6 +76,7 @@ TEST(DeviceTest, AnyEngineObjectListsAndRendersEveryDevice) {
     EXPECT_EQ(s.device->LastFrameStats().triangles, 12u);
     test::Require(other->Tick(0));
     EXPECT_EQ(s.device->GetTrianglesDrawn(), 24u) << "counted since the device was made";
+    test::RequireNoGlError();
 }
 
 TEST(DeviceTest, TickPresentsEveryDeviceThroughUpdate) {
@@ -82,6 +85,7 @@ TEST(DeviceTest, TickPresentsEveryDeviceThroughUpdate) {
     int presented = 0;
     s.device->SetPresenter([&presented] { ++presented; });
     test::Require(s.engine->Tick(1));
+    test::RequireNoGlError();
     RefPtr<IDirect3DRMWinDevice> win;
     EXPECT_EQ(s.device->QueryInterface(IID_IDirect3D, win), E_NOINTERFACE);
     ASSERT_EQ(s.device->QueryInterface(IID_IDirect3DRMWinDevice, win), D3DRM_OK);
@@ -106,6 +110,7 @@ TEST(DeviceTest, GpuCopiesAreMadeOnceAndDroppedWithTheirMesh) {
     EXPECT_EQ(s.device->GpuMeshCount(), 1u);
     test::Require(s.engine->Tick(1));
     EXPECT_EQ(s.device->GpuUploadCount(), 2u);
+    test::RequireNoGlError();
 }
 
 TEST(DeviceTest, TheWholeSceneIsFreedWhenReleased) {
@@ -120,6 +125,7 @@ TEST(DeviceTest, TheWholeSceneIsFreedWhenReleased) {
         test::Require(s.device->GetDirect3DDevice(d3d));
         EXPECT_EQ(s.ForceState(D3DRENDERSTATE_CULLMODE, D3DCULL_NONE), D3D_OK);
         test::Require(s.engine->Tick(1));
+        test::RequireNoGlError();
         EXPECT_GT(IDirect3DRMObject::LiveObjectCount(), before + 8);
         // The view host's order: viewport, device, then the scene.
         s.viewport.reset();
@@ -141,7 +147,10 @@ TEST(DeviceTest, ReplacingTheDeviceKeepsTheSceneDrawable) {
     ASSERT_TRUE(s.Ok());
     test::Require(s.device->SetQuality(D3DRMRENDER_UNLITFLAT));
     s.AddModel(test::BoxX(1, {}), 0, 0, 5);
-    EXPECT_EQ(test::At(s.Render(), 32, 24), Qt::white);
+    const QImage before = s.Render();
+    test::PictureRecord first(QStringLiteral("first_device"), before);
+    first.ExpectSpot({32, 24}, Qt::white);
+    EXPECT_EQ(test::At(before, 32, 24), Qt::white);
     // What the view host does on a driver change: drop the viewport and device, make new ones.
     s.viewport.reset();
     s.device.reset();
@@ -151,7 +160,10 @@ TEST(DeviceTest, ReplacingTheDeviceKeepsTheSceneDrawable) {
     ASSERT_EQ(s.engine->CreateViewport(s.device.get(), s.camera.get(), 0, 0, 64, 48, s.viewport),
               D3DRM_OK);
     test::Require(s.device->SetQuality(D3DRMRENDER_UNLITFLAT));
-    EXPECT_EQ(test::At(s.Render(), 32, 24), Qt::white);
+    const QImage after = s.Render();
+    test::PictureRecord second(QStringLiteral("second_device"), after);
+    second.ExpectSpot({32, 24}, Qt::white);
+    EXPECT_EQ(test::At(after, 32, 24), Qt::white);
 }
 
 } // namespace

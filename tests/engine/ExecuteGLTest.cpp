@@ -1,4 +1,5 @@
 // The immediate-mode device: its viewport list, execute buffers and scenes.
+#include "../support/GlErrors.h"
 #include "../support/Require.h"
 #include "GlScene.h"
 
@@ -16,6 +17,10 @@ protected:
         test::Require(s.device->GetDirect3DDevice(d3d));
         test::Require(d3d->NextViewport(nullptr, head, D3DNEXT_HEAD));
         ASSERT_NE(head, nullptr);
+    }
+    void TearDown() override {
+        EXPECT_EQ(test::GlErrorNames(test::TakeGlErrors()).toStdString(), "none")
+            << "left by the execute buffers";
     }
     RefPtr<IDirect3DExecuteBuffer> Buffer(std::uint32_t size) {
         D3DEXECUTEBUFFERDESC desc{};

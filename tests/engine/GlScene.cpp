@@ -1,5 +1,6 @@
 // The OpenGL tests' scene.
 #include "GlScene.h"
+#include "../support/GlErrors.h"
 #include "../support/Require.h"
 
 #include <QSet>
@@ -82,7 +83,9 @@ HRESULT GlScene::ForceState(std::uint32_t state, std::uint32_t value) {
 
 QImage GlScene::Render() {
     Require(engine->Tick(0));
-    return device->GrabImage();
+    QImage image = device->GrabImage();
+    RequireNoGlError();
+    return image;
 }
 
 QColor At(const QImage& image, int x, int y) {

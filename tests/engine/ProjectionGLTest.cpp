@@ -1,5 +1,6 @@
 // Where scene points land on the device, in both projections, and how the field and uniform
 // scaling change that.
+#include "../support/PictureRecord.h"
 #include "../support/Require.h"
 #include "GlScene.h"
 
@@ -149,6 +150,9 @@ TEST(ViewportTest, ViewportsDrawOnlyInsideTheirRectangle) {
     test::Require(s.scene->SetSceneBackgroundRGB(0, 0, 1));
     test::Require(s.viewport->Configure(100, 50, 100, 50));
     const QImage image = s.Render();
+    test::PictureRecord record(QStringLiteral("viewport"), image);
+    record.ExpectSpot({150, 75}, QColor(0, 0, 255));
+    record.ExpectSpot({50, 25}, Qt::black);
     EXPECT_EQ(test::At(image, 150, 75), QColor(0, 0, 255));
     EXPECT_EQ(test::At(image, 50, 25), QColor(0, 0, 0)) << "outside: never drawn";
 }

@@ -1,5 +1,6 @@
 // Each device setting changes the picture the way it should: fill, shade mode, lighting, the
 // mono colour model with its shades and dither, and the texture filter.
+#include "../support/PictureRecord.h"
 #include "../support/Require.h"
 #include "GlScene.h"
 
@@ -102,7 +103,10 @@ TEST(LightingTest, LightingOffShowsTheMaterialsOwnColour) {
         test::Require(s.device->SetQuality(lit ? D3DRMRENDER_FLAT : D3DRMRENDER_UNLITFLAT));
         s.AddDirectionalLight(0.5f, 0.5f, 0.5f);
         s.AddModel(test::BoxX(1, Plain(0.8f, 0.2f, 0.4f)), 0, 0, 5);
-        const QColor centre = test::At(s.Render(), 80, 60);
+        const QImage image = s.Render();
+        test::PictureRecord record(lit ? QStringLiteral("lit") : QStringLiteral("unlit"), image);
+        record.ExpectSpot({80, 60}, lit ? QColor(102, 26, 51) : QColor(204, 51, 102));
+        const QColor centre = test::At(image, 80, 60);
         if (lit) {
             // The face looks straight at the light: half the material's colour.
             EXPECT_NEAR(centre.red(), 102, 1);
@@ -121,8 +125,12 @@ TEST(ColorModelTest, MonoLightsByIntensityOnly) {
         test::Require(s.device->SetDither(false));
         s.AddDirectionalLight(1, 0, 0);
         s.AddModel(test::BoxX(1, Plain(1, 1, 1)), 0, 0, 5);
-        const QColor centre = test::At(s.Render(), 80, 60);
-        if (s.device->GetColorModel() == D3DCOLOR_RGB) {
+        const QImage image = s.Render();
+        const bool rgb = s.device->GetColorModel() == D3DCOLOR_RGB;
+        test::PictureRecord record(rgb ? QStringLiteral("rgb") : QStringLiteral("mono"), image);
+        record.ExpectSpot({80, 60}, rgb ? QColor(255, 0, 0) : QColor(74, 74, 74));
+        const QColor centre = test::At(image, 80, 60);
+        if (rgb) {
             EXPECT_EQ(centre, QColor(255, 0, 0));
         } else {
             // Intensity 0.299 rounded on a ramp of 32 shades: 9 / 31.

@@ -1,4 +1,5 @@
 // Render states forced through execute buffers override what the retained engine sets.
+#include "../support/PictureRecord.h"
 #include "../support/Require.h"
 #include "GlScene.h"
 
@@ -36,7 +37,10 @@ TEST_P(DepthStateTest, DecidesWhatShowsAtTheCentre) {
     if (c.state != 0) {
         ASSERT_EQ(s.ForceState(c.state, c.value), D3D_OK);
     }
-    EXPECT_EQ(test::At(s.Render(), 80, 60), c.centre);
+    const QImage image = s.Render();
+    test::PictureRecord record(QStringLiteral("centre"), image);
+    record.ExpectSpot({80, 60}, c.centre);
+    EXPECT_EQ(test::At(image, 80, 60), c.centre);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,7 +77,10 @@ TEST_P(CullStateTest, LeavesOutTheRightFaces) {
     if (c.cull != 0) {
         ASSERT_EQ(s.ForceState(D3DRENDERSTATE_CULLMODE, c.cull), D3D_OK);
     }
-    EXPECT_EQ(test::At(s.Render(), 80, 60) == Qt::white, c.visible);
+    const QImage image = s.Render();
+    test::PictureRecord record(QStringLiteral("centre"), image);
+    record.ExpectSpot({80, 60}, c.visible ? Qt::white : Qt::black);
+    EXPECT_EQ(test::At(image, 80, 60) == Qt::white, c.visible);
 }
 
 INSTANTIATE_TEST_SUITE_P(

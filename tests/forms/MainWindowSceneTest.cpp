@@ -3,6 +3,7 @@
 // are reported and leave a working program, and repeated constructions leak nothing.
 #include "../scene/SceneColours.h"
 #include "../scene/SceneRig.h"
+#include "../support/PictureRecord.h"
 #include "MainWindowFixture.h"
 
 #include "../support/Require.h"
@@ -243,8 +244,14 @@ TEST_F(MainWindowScene, WindowPresentsBothLinkagesWhereTheCameraSeesThem) {
     NewConstruction();
     IdlePasses(1);
     qor::TD3dView* view = form.View();
-    const QImage image = view->GrabPicture();
-    ASSERT_FALSE(image.isNull());
+    // The picture window shows nothing until the window system has exposed it, which may take a
+    // while on a busy machine.
+    QImage image;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        image = view->GrabPicture();
+        return !image.isNull();
+    })) << "the picture window was never exposed";
+    qor::test::PictureRecord record(QStringLiteral("window"), image);
     const double w = image.width();
     const double h = image.height();
     const qor::Vec3 besideAxle{0.22, 0, 0};
@@ -252,15 +259,17 @@ TEST_F(MainWindowScene, WindowPresentsBothLinkagesWhereTheCameraSeesThem) {
         const char* what;
         qor::Vec3 point;
         qor::test::ColourTest colour;
+        QColor shown;
     };
     const Spot spots[] = {
         {"purple hinge of the floor mechanism", SceneB(form.Mechanism1()) - besideAxle,
-         qor::test::Purple},
+         qor::test::Purple, qor::test::kPurpleMark},
         {"yellow hinge of the wall mechanism", SceneB(form.Mechanism2()) + besideAxle,
-         qor::test::Yellow},
+         qor::test::Yellow, qor::test::kYellowMark},
     };
     for (const Spot& spot : spots) {
         const QPointF pixel = qor::test::PixelOfDefaultView(spot.point, w, h);
+        record.ExpectSpot(pixel, spot.shown);
         EXPECT_GE(qor::test::Matching(image, pixel, spot.colour), 5)
             << spot.what << " at " << pixel.x() << ", " << pixel.y() << ": "
             << image.pixelColor(pixel.toPoint()).name().toStdString();

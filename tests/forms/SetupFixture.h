@@ -7,6 +7,7 @@
 #include "QStringPrinter.h"
 #include "engine/GlScene.h"
 
+#include "../support/GlErrors.h"
 #include "../support/Require.h"
 #include "engine/Object.h"
 #include "forms/FrmSetup.h"
@@ -43,6 +44,11 @@ public:
         qor::test::Require(scene.viewport->SetBack(5000));
         qor::test::Require(scene.viewport->SetField(14));
         form.SetSettingsFileName(IniPath());
+    }
+
+    void TearDown() override {
+        EXPECT_EQ(qor::test::GlErrorNames(qor::test::TakeGlErrors()).toStdString(), "none")
+            << "left by the drawing";
     }
 
     QString IniPath() const { return iniDir.filePath("qor.ini"); }

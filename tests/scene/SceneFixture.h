@@ -4,6 +4,8 @@
 
 #include "SceneRig.h"
 
+#include "../support/GlErrors.h"
+
 #include "platform/MessageBox.h"
 #include "scene/MechanismScene.h"
 
@@ -17,6 +19,10 @@ protected:
         : rig(width, height), m1(DefaultMechanism(MechanismPlane::Horizontal)),
           m2(DefaultMechanism(MechanismPlane::Vertical)), scene(m1, m2, showB1, showB2) {
         scene.SetModelSetRoot(QStringLiteral(QOR_MODEL_SET));
+    }
+
+    void TearDown() override {
+        EXPECT_EQ(GlErrorNames(TakeGlErrors()).toStdString(), "none") << "left by the drawing";
     }
 
     void Build() { scene.BuildScene(rig.engine.get(), rig.scene.get(), rig.camera.get()); }

@@ -3,6 +3,8 @@
 #include "../support/Require.h"
 #include "ViewHostFixture.h"
 
+#include "../support/PictureRecord.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -129,9 +131,14 @@ TEST_F(ViewHost, ControlShowsTheDevicesPictureOfAKnownScene) {
     ExpectRed(screen.pixelColor(100, 75));
     EXPECT_EQ(screen.pixelColor(3, 3), QColor(Qt::black));
     const QImage shown = Rgb(host->GrabPicture());
+    const QImage devicePart = Rgb(host->Device->GrabImage().copy(0, 0, 200, 150));
+    PictureRecord onScreen(QStringLiteral("screen"), screen);
+    onScreen.Expect(shown);
+    PictureRecord presented(QStringLiteral("shown"), shown);
+    presented.Expect(devicePart);
     ASSERT_EQ(shown.size(), QSize(200, 150));
     EXPECT_EQ(shown, screen);
-    EXPECT_EQ(shown, Rgb(host->Device->GrabImage().copy(0, 0, 200, 150)))
+    EXPECT_EQ(shown, devicePart)
         << "the control shows the top-left part of the device's picture, unscaled";
 }
 
@@ -166,9 +173,11 @@ TEST_F(ViewHost, ResizeKeepsTheScreenSizedDeviceAndReconfiguresTheViewport) {
     EXPECT_FLOAT_EQ(plane.right, 0.5f * 320 / 240);
     host->RenderStep();
     const QImage screen = OnScreen(*host);
+    PictureRecord record(QStringLiteral("resized"), screen);
+    record.Expect(Rgb(host->Device->GrabImage().copy(0, 0, 320, 240)));
     ASSERT_EQ(screen.size(), QSize(320, 240));
     ExpectRed(screen.pixelColor(160, 120));
-    EXPECT_EQ(screen, Rgb(host->Device->GrabImage().copy(0, 0, 320, 240)));
+    EXPECT_EQ(screen, record.Expected());
 }
 
 } // namespace

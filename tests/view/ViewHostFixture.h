@@ -5,6 +5,7 @@
 
 #include "../engine/XFiles.h"
 
+#include "../support/GlErrors.h"
 #include "../support/Require.h"
 #include "engine/RetainedMode.h"
 #include "platform/MessageBox.h"
@@ -48,6 +49,7 @@ protected:
         ASSERT_TRUE(host->Device);
     }
     void TearDown() override {
+        EXPECT_EQ(GlErrorNames(TakeGlErrors()).toStdString(), "none") << "left by the drawing";
         DestroyHost();
         EXPECT_EQ(IDirect3DRMObject::LiveObjectCount(), 0);
     }
