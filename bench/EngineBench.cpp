@@ -5,6 +5,7 @@
 #include "XFiles.h"
 
 #include "engine/RetainedMode.h"
+#include "support/Require.h"
 
 #include <QApplication>
 #include <QOpenGLContext>
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
     test::WriteFile(path, test::SphereX(0.4f, 2 * stacks, stacks, material));
 
     RefPtr<IDirect3DRM> engine;
-    Direct3DRMCreate(engine);
+    test::Require(Direct3DRMCreate(engine));
     RefPtr<IDirectDrawClipper> clipper = MakeRef<IDirectDrawClipper>();
     RefPtr<IDirect3DRMDevice> device;
     if (Failed(engine->CreateDeviceFromClipper(clipper.get(), nullptr, width, height, device))) {
@@ -62,17 +63,18 @@ int main(int argc, char** argv) {
         return 1;
     }
     RefPtr<IDirect3DRMFrame> scene;
-    engine->CreateFrame(nullptr, scene);
+    test::Require(engine->CreateFrame(nullptr, scene));
     RefPtr<IDirect3DRMFrame> camera;
-    engine->CreateFrame(scene.get(), camera);
+    test::Require(engine->CreateFrame(scene.get(), camera));
     RefPtr<IDirect3DRMViewport> viewport;
-    engine->CreateViewport(device.get(), camera.get(), 0, 0, width, height, viewport);
-    viewport->SetBack(1000);
+    test::Require(
+        engine->CreateViewport(device.get(), camera.get(), 0, 0, width, height, viewport));
+    test::Require(viewport->SetBack(1000));
     RefPtr<IDirect3DRMLight> light;
-    engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 1, 1, 1, light);
-    camera->AddLight(light.get());
+    test::Require(engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 1, 1, 1, light));
+    test::Require(camera->AddLight(light.get()));
     RefPtr<IDirect3DRMMeshBuilder> mesh;
-    engine->CreateMeshBuilder(mesh);
+    test::Require(engine->CreateMeshBuilder(mesh));
     if (Failed(mesh->Load(path.toUtf8().constData(), nullptr, D3DRMLOAD_FROMFILE))) {
         std::fprintf(stderr, "Cannot load the benchmark mesh\n");
         return 1;
@@ -81,12 +83,12 @@ int main(int argc, char** argv) {
     const int columns = static_cast<int>(std::ceil(std::sqrt(frameCount * 16.0 / 9.0)));
     for (int i = 0; i < frameCount; ++i) {
         RefPtr<IDirect3DRMFrame> frame;
-        engine->CreateFrame(scene.get(), frame);
-        frame->SetPosition(scene.get(), static_cast<float>(i % columns - columns / 2),
-                           static_cast<float>(i / columns - columns * 9 / 32),
-                           static_cast<float>(columns));
-        frame->SetRotation(frame.get(), 0.3f, 1, 0, 0.02f);
-        frame->AddVisual(mesh.get());
+        test::Require(engine->CreateFrame(scene.get(), frame));
+        test::Require(frame->SetPosition(scene.get(), static_cast<float>(i % columns - columns / 2),
+                                         static_cast<float>(i / columns - columns * 9 / 32),
+                                         static_cast<float>(columns)));
+        test::Require(frame->SetRotation(frame.get(), 0.3f, 1, 0, 0.02f));
+        test::Require(frame->AddVisual(mesh.get()));
     }
 
     QOpenGLFunctions* gl = nullptr;
@@ -94,7 +96,7 @@ int main(int argc, char** argv) {
     std::vector<double> engineMs;
     for (int i = 0; i < renders + 1; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        engine->Tick(1);
+        test::Require(engine->Tick(1));
         if (gl == nullptr) {
             gl = QOpenGLContext::currentContext()->functions();
         }

@@ -14,9 +14,10 @@
 
 #include "engine/RetainedMode.h"
 #include "engine/ViewProjection.h"
-#include "forms/MechanismScene.h"
 #include "kinematics/Angles.h"
 #include "platform/MessageBox.h"
+#include "scene/MechanismScene.h"
+#include "support/Require.h"
 
 #include <QApplication>
 #include <QOpenGLContext>
@@ -231,7 +232,7 @@ int main(int argc, char** argv) {
     // so that the picture is complete when the time is taken.
     const auto frame = [&] {
         scene.AdvanceRunning();
-        rig.engine->Tick(1);
+        test::Require(rig.engine->Tick(1));
         ComputeAngleReadOuts(m1, m2, shown);
         if (gl == nullptr) {
             gl = QOpenGLContext::currentContext()->functions();

@@ -2,8 +2,8 @@
 // taken from their frames' places in the scene, against point B as the solver puts it.
 #pragma once
 
-#include "forms/SceneFrames.h"
 #include "kinematics/Mechanism.h"
+#include "scene/SceneFrames.h"
 
 namespace qor::soak {
 

@@ -5,6 +5,7 @@
 #include "kinematics/Angles.h"
 #include "kinematics/Stepping.h"
 #include "platform/NumberText.h"
+#include "support/Require.h"
 #include "view/D3dUtil.h"
 
 #include <QPushButton>
@@ -100,7 +101,7 @@ void SoakWindow::TurnAllLinks() {
 void SoakWindow::IdlePass(bool render) {
     scene_.AdvanceRunning();
     if (render) {
-        view_->engine->Tick(1);
+        test::Require(view_->engine->Tick(1));
     }
     ShowAngles();
 }

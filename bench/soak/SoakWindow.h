@@ -7,7 +7,7 @@
 #include "SceneRig.h"
 
 #include "forms/FrmConstrParamSet.h"
-#include "forms/MechanismScene.h"
+#include "scene/MechanismScene.h"
 
 #include <QString>
 

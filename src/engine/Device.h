@@ -36,27 +36,27 @@ class IDirect3DRMDevice final : public IDirect3DRMObject {
 public:
     // A device for a driver at a size; D3DRMERR_BADDEVICE when no OpenGL context can be had,
     // D3DRMERR_BADVALUE for a size the driver cannot render.
-    static HRESULT Create(const DriverInfo& driver, int width, int height,
-                          RefPtr<IDirect3DRMDevice>& device);
+    [[nodiscard]] static HRESULT Create(const DriverInfo& driver, int width, int height,
+                                        RefPtr<IDirect3DRMDevice>& device);
 
     // Presents the last rendered picture.
-    HRESULT Update();
+    [[nodiscard]] HRESULT Update();
     // Makes the picture at least width x height (a side that is larger already stays); the
     // picture is black until the next frame. The viewports, settings and GPU copies stay.
     // D3DRMERR_BADVALUE, and the old size, for a size the driver cannot render.
-    HRESULT Grow(int width, int height);
+    [[nodiscard]] HRESULT Grow(int width, int height);
 
     // Shade mode, lighting and fill (see Types.h); a word with unknown bits is refused.
-    HRESULT SetQuality(D3DRMRENDERQUALITY quality);
+    [[nodiscard]] HRESULT SetQuality(D3DRMRENDERQUALITY quality);
     D3DRMRENDERQUALITY GetQuality() const { return quality_; }
-    HRESULT SetDither(bool dither);
+    [[nodiscard]] HRESULT SetDither(bool dither);
     bool GetDither() const { return dither_; }
     // Levels of intensity in the mono colour model, 2 to 65536.
-    HRESULT SetShades(std::uint32_t shades);
+    [[nodiscard]] HRESULT SetShades(std::uint32_t shades);
     std::uint32_t GetShades() const { return shades_; }
-    HRESULT SetTextureQuality(D3DRMTEXTUREQUALITY quality);
+    [[nodiscard]] HRESULT SetTextureQuality(D3DRMTEXTUREQUALITY quality);
     D3DRMTEXTUREQUALITY GetTextureQuality() const { return textureQuality_; }
-    HRESULT SetWireframeOptions(std::uint32_t options);
+    [[nodiscard]] HRESULT SetWireframeOptions(std::uint32_t options);
     std::uint32_t GetWireframeOptions() const { return wireframeOptions_; }
     D3DCOLORMODEL GetColorModel() const { return colorModel_; }
     std::uint32_t GetBufferCount() const { return 1; }
@@ -64,10 +64,10 @@ public:
     std::uint32_t GetTrianglesDrawn() const { return trianglesDrawn_; }
     std::uint32_t GetWidth() const { return static_cast<std::uint32_t>(width_); }
     std::uint32_t GetHeight() const { return static_cast<std::uint32_t>(height_); }
-    HRESULT GetViewports(RefPtr<IDirect3DRMViewportArray>& viewports);
-    HRESULT GetDirect3DDevice(RefPtr<IDirect3DDevice>& device);
+    [[nodiscard]] HRESULT GetViewports(RefPtr<IDirect3DRMViewportArray>& viewports);
+    [[nodiscard]] HRESULT GetDirect3DDevice(RefPtr<IDirect3DDevice>& device);
     // IID_IDirect3DRMWinDevice gives the window-device view of this device.
-    HRESULT QueryInterface(const GUID& iid, RefPtr<IDirect3DRMWinDevice>& winDevice);
+    [[nodiscard]] HRESULT QueryInterface(const GUID& iid, RefPtr<IDirect3DRMWinDevice>& winDevice);
 
     // The picture: an RGBA8 texture of GetWidth x GetHeight in the engine's context (shared
     // with the application's global share context), bottom row first as OpenGL has it.

@@ -32,17 +32,17 @@ public:
 
     // D3DNEXT_HEAD: the first viewport; D3DNEXT_TAIL: the last; D3DNEXT_NEXT: the one after
     // current. D3DRMERR_NOTFOUND when there is none.
-    HRESULT NextViewport(IDirect3DViewport* current, RefPtr<IDirect3DViewport>& next,
-                         std::uint32_t flags);
+    [[nodiscard]] HRESULT NextViewport(IDirect3DViewport* current, RefPtr<IDirect3DViewport>& next,
+                                       std::uint32_t flags);
     // The description must carry D3DDEB_BUFSIZE and a size from 1 to the largest buffer.
-    HRESULT CreateExecuteBuffer(const D3DEXECUTEBUFFERDESC* desc,
-                                RefPtr<IDirect3DExecuteBuffer>& buffer);
-    HRESULT BeginScene();
+    [[nodiscard]] HRESULT CreateExecuteBuffer(const D3DEXECUTEBUFFERDESC* desc,
+                                              RefPtr<IDirect3DExecuteBuffer>& buffer);
+    [[nodiscard]] HRESULT BeginScene();
     // Runs the buffer's instructions, inside a scene, on one of this device's viewports. A
     // buffer with an instruction or state the device does not know fails and changes nothing.
-    HRESULT Execute(IDirect3DExecuteBuffer* buffer, IDirect3DViewport* viewport,
-                    std::uint32_t flags);
-    HRESULT EndScene();
+    [[nodiscard]] HRESULT Execute(IDirect3DExecuteBuffer* buffer, IDirect3DViewport* viewport,
+                                  std::uint32_t flags);
+    [[nodiscard]] HRESULT EndScene();
 
 private:
     ~IDirect3DDevice() override;

@@ -19,8 +19,8 @@ public:
     IDirectDrawClipper() = default;
 
     // Flags must be 0.
-    HRESULT SetHWnd(std::uint32_t flags, WindowHandle window);
-    HRESULT GetHWnd(WindowHandle* window) const;
+    [[nodiscard]] HRESULT SetHWnd(std::uint32_t flags, WindowHandle window);
+    [[nodiscard]] HRESULT GetHWnd(WindowHandle* window) const;
 
 private:
     ~IDirectDrawClipper() override = default;
@@ -43,7 +43,7 @@ class IDirect3D final : public IDirect3DRMObject {
 public:
     IDirect3D() = default;
 
-    HRESULT EnumDevices(LPD3DENUMDEVICESCALLBACK callback, void* context);
+    [[nodiscard]] HRESULT EnumDevices(LPD3DENUMDEVICESCALLBACK callback, void* context);
 
 private:
     ~IDirect3D() override = default;
@@ -54,15 +54,15 @@ public:
     IDirectDraw() = default;
 
     // Flags must be 0.
-    HRESULT CreateClipper(std::uint32_t flags, RefPtr<IDirectDrawClipper>& clipper);
+    [[nodiscard]] HRESULT CreateClipper(std::uint32_t flags, RefPtr<IDirectDrawClipper>& clipper);
     // IID_IDirect3D gives the Direct3D interface; other identifiers E_NOINTERFACE.
-    HRESULT QueryInterface(const GUID& iid, RefPtr<IDirect3D>& direct3D);
+    [[nodiscard]] HRESULT QueryInterface(const GUID& iid, RefPtr<IDirect3D>& direct3D);
 
 private:
     ~IDirectDraw() override = default;
 };
 
 // The DirectDraw object of the default display (a null GUID); other GUIDs name no display here.
-HRESULT DirectDrawCreate(const GUID* driver, RefPtr<IDirectDraw>& directDraw);
+[[nodiscard]] HRESULT DirectDrawCreate(const GUID* driver, RefPtr<IDirectDraw>& directDraw);
 
 } // namespace qor

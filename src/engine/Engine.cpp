@@ -15,10 +15,7 @@ namespace qor {
 
 HRESULT IDirect3DRM::CreateFrame(IDirect3DRMFrame* parent, RefPtr<IDirect3DRMFrame>& frame) {
     frame = MakeRef<IDirect3DRMFrame>();
-    if (parent != nullptr) {
-        parent->AddChild(frame.get());
-    }
-    return D3DRM_OK;
+    return parent != nullptr ? parent->AddChild(frame.get()) : D3DRM_OK;
 }
 
 HRESULT IDirect3DRM::CreateLightRGB(D3DRMLIGHTTYPE type, D3DVALUE red, D3DVALUE green,
@@ -84,8 +81,9 @@ HRESULT IDirect3DRM::Tick(D3DVALUE delta) {
     for (IDirect3DRMDevice* device : IDirect3DRMDevice::AllDevices()) {
         device->Render();
     }
+    // Presenting only hands each finished picture on; it has no failure of its own.
     for (IDirect3DRMDevice* device : IDirect3DRMDevice::AllDevices()) {
-        device->Update();
+        (void)device->Update();
     }
     return D3DRM_OK;
 }

@@ -21,28 +21,30 @@ public:
     IDirect3DRM() = default;
 
     // A frame under parent, or a new scene root for a null parent.
-    HRESULT CreateFrame(IDirect3DRMFrame* parent, RefPtr<IDirect3DRMFrame>& frame);
+    [[nodiscard]] HRESULT CreateFrame(IDirect3DRMFrame* parent, RefPtr<IDirect3DRMFrame>& frame);
     // Ambient or directional; red, green, blue in 0..1.
-    HRESULT CreateLightRGB(D3DRMLIGHTTYPE type, D3DVALUE red, D3DVALUE green, D3DVALUE blue,
-                           RefPtr<IDirect3DRMLight>& light);
-    HRESULT CreateMeshBuilder(RefPtr<IDirect3DRMMeshBuilder>& meshBuilder);
+    [[nodiscard]] HRESULT CreateLightRGB(D3DRMLIGHTTYPE type, D3DVALUE red, D3DVALUE green,
+                                         D3DVALUE blue, RefPtr<IDirect3DRMLight>& light);
+    [[nodiscard]] HRESULT CreateMeshBuilder(RefPtr<IDirect3DRMMeshBuilder>& meshBuilder);
     // A device of the driver with that GUID (null: the default driver) rendering a picture of
     // width x height. A GUID that names no driver gives D3DRMERR_BADDEVICE and no device.
-    HRESULT CreateDeviceFromClipper(IDirectDrawClipper* clipper, const GUID* driver, int width,
-                                    int height, RefPtr<IDirect3DRMDevice>& device);
+    [[nodiscard]] HRESULT CreateDeviceFromClipper(IDirectDrawClipper* clipper, const GUID* driver,
+                                                  int width, int height,
+                                                  RefPtr<IDirect3DRMDevice>& device);
     // A viewport on the device, seen from camera, covering a rectangle that lies on the device.
-    HRESULT CreateViewport(IDirect3DRMDevice* device, IDirect3DRMFrame* camera, int x, int y,
-                           int width, int height, RefPtr<IDirect3DRMViewport>& viewport);
+    [[nodiscard]] HRESULT CreateViewport(IDirect3DRMDevice* device, IDirect3DRMFrame* camera, int x,
+                                         int y, int width, int height,
+                                         RefPtr<IDirect3DRMViewport>& viewport);
     // Every device of the process, oldest first.
-    HRESULT GetDevices(RefPtr<IDirect3DRMDeviceArray>& devices);
+    [[nodiscard]] HRESULT GetDevices(RefPtr<IDirect3DRMDeviceArray>& devices);
     // Moves every frame by its velocity and rotation for delta time units, then renders every
     // viewport of every device and presents each device. Delta 0 renders without motion.
-    HRESULT Tick(D3DVALUE delta);
+    [[nodiscard]] HRESULT Tick(D3DVALUE delta);
 
 private:
     ~IDirect3DRM() override = default;
 };
 
-HRESULT Direct3DRMCreate(RefPtr<IDirect3DRM>& engine);
+[[nodiscard]] HRESULT Direct3DRMCreate(RefPtr<IDirect3DRM>& engine);
 
 } // namespace qor

@@ -19,11 +19,11 @@ public:
 
     // Fills in the buffer's size and memory (D3DDEB_BUFSIZE | D3DDEB_LPDATA); a locked buffer
     // cannot be locked again (DDERR_SURFACEBUSY).
-    HRESULT Lock(D3DEXECUTEBUFFERDESC* desc);
-    HRESULT Unlock();
+    [[nodiscard]] HRESULT Lock(D3DEXECUTEBUFFERDESC* desc);
+    [[nodiscard]] HRESULT Unlock();
     // The instruction range must lie inside the buffer and dwSize must be the record's size.
-    HRESULT SetExecuteData(const D3DEXECUTEDATA* data);
-    HRESULT GetExecuteData(D3DEXECUTEDATA* data) const;
+    [[nodiscard]] HRESULT SetExecuteData(const D3DEXECUTEDATA* data);
+    [[nodiscard]] HRESULT GetExecuteData(D3DEXECUTEDATA* data) const;
 
     bool Locked() const { return locked_; }
     const std::uint8_t* Instructions() const {

@@ -68,8 +68,9 @@ HRESULT IDirect3DRMFrame::AddChild(IDirect3DRMFrame* child) {
         return D3DRM_OK;
     }
     const RefPtr<IDirect3DRMFrame> keep(child);
+    // The child is one of its parent's: taking it out cannot fail.
     if (child->parent_ != nullptr) {
-        child->parent_->DeleteChild(child);
+        (void)child->parent_->DeleteChild(child);
     }
     child->parent_ = this;
     child->Invalidate();

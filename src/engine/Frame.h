@@ -22,51 +22,56 @@ public:
     IDirect3DRMFrame() = default;
 
     // Hierarchy. A child is held by its parent; deleting it only detaches it.
-    HRESULT AddChild(IDirect3DRMFrame* child);
-    HRESULT DeleteChild(IDirect3DRMFrame* child);
-    HRESULT GetChildren(RefPtr<IDirect3DRMFrameArray>& children) const;
+    [[nodiscard]] HRESULT AddChild(IDirect3DRMFrame* child);
+    [[nodiscard]] HRESULT DeleteChild(IDirect3DRMFrame* child);
+    [[nodiscard]] HRESULT GetChildren(RefPtr<IDirect3DRMFrameArray>& children) const;
     // A null parent for a root.
-    HRESULT GetParent(RefPtr<IDirect3DRMFrame>& parent) const;
+    [[nodiscard]] HRESULT GetParent(RefPtr<IDirect3DRMFrame>& parent) const;
     // The root of this frame's hierarchy.
-    HRESULT GetScene(RefPtr<IDirect3DRMFrame>& scene);
+    [[nodiscard]] HRESULT GetScene(RefPtr<IDirect3DRMFrame>& scene);
 
-    HRESULT AddLight(IDirect3DRMLight* light);
-    HRESULT DeleteLight(IDirect3DRMLight* light);
-    HRESULT GetLights(RefPtr<IDirect3DRMLightArray>& lights) const;
-    HRESULT AddVisual(IDirect3DRMVisual* visual);
-    HRESULT DeleteVisual(IDirect3DRMVisual* visual);
-    HRESULT GetVisuals(RefPtr<IDirect3DRMVisualArray>& visuals) const;
+    [[nodiscard]] HRESULT AddLight(IDirect3DRMLight* light);
+    [[nodiscard]] HRESULT DeleteLight(IDirect3DRMLight* light);
+    [[nodiscard]] HRESULT GetLights(RefPtr<IDirect3DRMLightArray>& lights) const;
+    [[nodiscard]] HRESULT AddVisual(IDirect3DRMVisual* visual);
+    [[nodiscard]] HRESULT DeleteVisual(IDirect3DRMVisual* visual);
+    [[nodiscard]] HRESULT GetVisuals(RefPtr<IDirect3DRMVisualArray>& visuals) const;
 
     // Placement relative to a reference frame; a null reference means world coordinates.
-    HRESULT SetPosition(IDirect3DRMFrame* reference, D3DVALUE x, D3DVALUE y, D3DVALUE z);
-    HRESULT GetPosition(IDirect3DRMFrame* reference, D3DVECTOR* position);
+    [[nodiscard]] HRESULT SetPosition(IDirect3DRMFrame* reference, D3DVALUE x, D3DVALUE y,
+                                      D3DVALUE z);
+    [[nodiscard]] HRESULT GetPosition(IDirect3DRMFrame* reference, D3DVECTOR* position);
     // Turns the frame so that its z axis points along dir and its y axis along up made
     // orthogonal to dir (x = y cross z); the origin stays. Refuses a zero direction and an up
     // parallel to it.
-    HRESULT SetOrientation(IDirect3DRMFrame* reference, D3DVALUE dx, D3DVALUE dy, D3DVALUE dz,
-                           D3DVALUE ux, D3DVALUE uy, D3DVALUE uz);
-    HRESULT GetOrientation(IDirect3DRMFrame* reference, D3DVECTOR* dir, D3DVECTOR* up);
+    [[nodiscard]] HRESULT SetOrientation(IDirect3DRMFrame* reference, D3DVALUE dx, D3DVALUE dy,
+                                         D3DVALUE dz, D3DVALUE ux, D3DVALUE uy, D3DVALUE uz);
+    [[nodiscard]] HRESULT GetOrientation(IDirect3DRMFrame* reference, D3DVECTOR* dir,
+                                         D3DVECTOR* up);
     // Combines a turn about an axis through the frame's origin with the current transform:
     // BEFORE in the frame's own coordinates (R = R * Rot), AFTER in the parent's (the whole
     // transform is turned about the parent's origin), REPLACE sets the transform to the turn.
-    HRESULT AddRotation(D3DRMCOMBINETYPE combine, D3DVALUE x, D3DVALUE y, D3DVALUE z,
-                        D3DVALUE theta);
+    [[nodiscard]] HRESULT AddRotation(D3DRMCOMBINETYPE combine, D3DVALUE x, D3DVALUE y, D3DVALUE z,
+                                      D3DVALUE theta);
     // Maps a point of the frame into world coordinates, and back.
-    HRESULT Transform(D3DVECTOR* world, const D3DVECTOR* local);
-    HRESULT InverseTransform(D3DVECTOR* local, const D3DVECTOR* world);
+    [[nodiscard]] HRESULT Transform(D3DVECTOR* world, const D3DVECTOR* local);
+    [[nodiscard]] HRESULT InverseTransform(D3DVECTOR* local, const D3DVECTOR* world);
 
     // Motion per time unit: every Tick(delta) turns the frame by theta * delta about the axis
     // (given in the reference frame) through its own origin, and moves it by velocity * delta.
-    HRESULT SetRotation(IDirect3DRMFrame* reference, D3DVALUE x, D3DVALUE y, D3DVALUE z,
-                        D3DVALUE theta);
-    HRESULT GetRotation(IDirect3DRMFrame* reference, D3DVECTOR* axis, D3DVALUE* theta);
-    HRESULT SetVelocity(IDirect3DRMFrame* reference, D3DVALUE x, D3DVALUE y, D3DVALUE z);
+    [[nodiscard]] HRESULT SetRotation(IDirect3DRMFrame* reference, D3DVALUE x, D3DVALUE y,
+                                      D3DVALUE z, D3DVALUE theta);
+    [[nodiscard]] HRESULT GetRotation(IDirect3DRMFrame* reference, D3DVECTOR* axis,
+                                      D3DVALUE* theta);
+    [[nodiscard]] HRESULT SetVelocity(IDirect3DRMFrame* reference, D3DVALUE x, D3DVALUE y,
+                                      D3DVALUE z);
     // The velocity of the frame's origin in the reference frame's axes: its own and its
     // ancestors' velocities, and with withRotation also what the ancestors' rotations add.
-    HRESULT GetVelocity(IDirect3DRMFrame* reference, D3DVECTOR* velocity, bool withRotation);
+    [[nodiscard]] HRESULT GetVelocity(IDirect3DRMFrame* reference, D3DVECTOR* velocity,
+                                      bool withRotation);
 
     // The background of this frame's scene, kept by its root.
-    HRESULT SetSceneBackgroundRGB(D3DVALUE red, D3DVALUE green, D3DVALUE blue);
+    [[nodiscard]] HRESULT SetSceneBackgroundRGB(D3DVALUE red, D3DVALUE green, D3DVALUE blue);
     D3DCOLOR GetSceneBackground() const;
 
     // For the renderer.

@@ -22,9 +22,12 @@ namespace {
 std::unique_ptr<GlContext> instance;
 int users = 0;
 
-int CollectDriDriver(dl_phdr_info* info, std::size_t, void* names) {
-    if (info->dlpi_name != nullptr && std::strstr(info->dlpi_name, "_dri.so") != nullptr) {
-        static_cast<std::vector<std::string>*>(names)->push_back(info->dlpi_name);
+// Mesa's GLX library and its driver.
+int CollectMesa(dl_phdr_info* info, std::size_t, void* names) {
+    const char* name = info->dlpi_name;
+    if (name != nullptr &&
+        (std::strstr(name, "libGLX_mesa") != nullptr || std::strstr(name, "_dri.so") != nullptr)) {
+        static_cast<std::vector<std::string>*>(names)->push_back(name);
     }
     return 0;
 }
@@ -33,7 +36,7 @@ int CollectDriDriver(dl_phdr_info* info, std::size_t, void* names) {
 
 void KeepOpenGlDriversLoaded() {
     std::vector<std::string> names;
-    dl_iterate_phdr(CollectDriDriver, &names);
+    dl_iterate_phdr(CollectMesa, &names);
     for (const std::string& name : names) {
         dlopen(name.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
     }

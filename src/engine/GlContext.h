@@ -11,10 +11,10 @@ class QOpenGLFunctions_3_3_Core;
 
 namespace qor {
 
-// Mesa unloads its driver when the display connection closes at exit. What the driver never
-// freed is then reported by leak checkers without a module name, indistinguishable from a leak
-// of ours; kept loaded, the driver's allocations carry its name and can be told apart. Called
-// whenever a context has been made: by the engine's own, and by whoever makes another first.
+// Mesa unloads its GLX library and driver when the display connection closes at exit. What they
+// never freed is then reported by leak checkers without a module name, indistinguishable from a
+// leak of ours; kept loaded, their allocations carry their names and can be told apart. Called
+// by the engine when it makes its context, and by programs that may load Mesa otherwise.
 void KeepOpenGlDriversLoaded();
 
 class GlContext {

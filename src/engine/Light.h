@@ -17,7 +17,7 @@ public:
     // 0xFFRRGGBB.
     D3DCOLOR GetColor() const;
     // Components are clamped to 0..1.
-    HRESULT SetColorRGB(D3DVALUE red, D3DVALUE green, D3DVALUE blue);
+    [[nodiscard]] HRESULT SetColorRGB(D3DVALUE red, D3DVALUE green, D3DVALUE blue);
 
     const std::array<float, 3>& Color() const { return color_; }
 

@@ -19,6 +19,6 @@ constexpr qint64 kMaxModelFileBytes = 64 * 1024 * 1024;
 // larger than the limit, declaring more data than it holds, or holding no mesh);
 // D3DRMERR_NOTFOUND when it has no frame of the given name (null or empty: the whole file), or
 // no triangles there. On failure the mesh is left untouched.
-HRESULT LoadModelFile(const QString& path, const char* objectName, MeshData& mesh);
+[[nodiscard]] HRESULT LoadModelFile(const QString& path, const char* objectName, MeshData& mesh);
 
 } // namespace qor

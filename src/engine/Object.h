@@ -19,11 +19,11 @@ public:
     std::uint32_t Release();
 
     // A null name clears it.
-    HRESULT SetName(const char* name);
+    [[nodiscard]] HRESULT SetName(const char* name);
     // In: *size is the capacity of buffer. Out: *size is the length of the name plus its
     // terminating zero. A null buffer asks for the size only; a buffer that is too small gets
     // as much of the name as fits, terminated, and the result D3DRMERR_BADVALUE.
-    HRESULT GetName(std::uint32_t* size, char* buffer) const;
+    [[nodiscard]] HRESULT GetName(std::uint32_t* size, char* buffer) const;
 
     // Engine objects alive in the process.
     static std::int64_t LiveObjectCount();

@@ -18,7 +18,7 @@ public:
     std::uint32_t GetSize() const { return static_cast<std::uint32_t>(elements_.size()); }
 
     // A new reference to element index, or D3DRMERR_BADVALUE past the end.
-    HRESULT GetElement(std::uint32_t index, RefPtr<T>& element) const {
+    [[nodiscard]] HRESULT GetElement(std::uint32_t index, RefPtr<T>& element) const {
         element.reset();
         if (index >= elements_.size()) {
             return D3DRMERR_BADVALUE;

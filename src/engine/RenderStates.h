@@ -20,14 +20,14 @@ struct StateChange {
 // instruction. Fails with DDERR_INVALIDPARAMS, and gives no changes, when the stream holds an
 // instruction other than render state and exit, a record size other than 8, a record past the
 // end, or no exit.
-HRESULT ReadInstructions(const std::uint8_t* data, std::size_t length,
-                         std::vector<StateChange>& changes);
+[[nodiscard]] HRESULT ReadInstructions(const std::uint8_t* data, std::size_t length,
+                                       std::vector<StateChange>& changes);
 
 class RenderStates {
 public:
     // Sets every change, or none when any state or value is not one the renderer knows
     // (DDERR_INVALIDPARAMS).
-    HRESULT Apply(const std::vector<StateChange>& changes);
+    [[nodiscard]] HRESULT Apply(const std::vector<StateChange>& changes);
 
     // The value in force: the execute buffer's while its override is on, else the retained
     // engine's own (cull back faces, z buffer on, z write on, less-or-equal).

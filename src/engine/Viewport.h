@@ -21,31 +21,32 @@ public:
                         int width, int height);
 
     // 0 perspective or 1 orthographic; anything else is refused.
-    HRESULT SetProjection(D3DRMPROJECTIONTYPE projection);
+    [[nodiscard]] HRESULT SetProjection(D3DRMPROJECTIONTYPE projection);
     D3DRMPROJECTIONTYPE GetProjection() const { return projection_; }
     // Clipping distances; a value of 0 or less is refused and the old one kept.
-    HRESULT SetFront(D3DVALUE front);
+    [[nodiscard]] HRESULT SetFront(D3DVALUE front);
     D3DVALUE GetFront() const { return front_; }
-    HRESULT SetBack(D3DVALUE back);
+    [[nodiscard]] HRESULT SetBack(D3DVALUE back);
     D3DVALUE GetBack() const { return back_; }
     // Refuses a field of 0 or less and keeps the old one; otherwise sets the view plane so that
     // the viewport's shorter side spans -field..field.
-    HRESULT SetField(D3DVALUE field);
+    [[nodiscard]] HRESULT SetField(D3DVALUE field);
     D3DVALUE GetField() const { return field_; }
-    HRESULT SetUniformScaling(bool uniform);
+    [[nodiscard]] HRESULT SetUniformScaling(bool uniform);
     bool GetUniformScaling() const { return uniform_; }
-    HRESULT SetPlane(D3DVALUE left, D3DVALUE right, D3DVALUE bottom, D3DVALUE top);
-    HRESULT GetPlane(D3DVALUE* left, D3DVALUE* right, D3DVALUE* bottom, D3DVALUE* top) const;
-    HRESULT SetCamera(IDirect3DRMFrame* camera);
-    HRESULT GetCamera(RefPtr<IDirect3DRMFrame>& camera) const;
-    HRESULT GetDevice(RefPtr<IDirect3DRMDevice>& device) const;
+    [[nodiscard]] HRESULT SetPlane(D3DVALUE left, D3DVALUE right, D3DVALUE bottom, D3DVALUE top);
+    [[nodiscard]] HRESULT GetPlane(D3DVALUE* left, D3DVALUE* right, D3DVALUE* bottom,
+                                   D3DVALUE* top) const;
+    [[nodiscard]] HRESULT SetCamera(IDirect3DRMFrame* camera);
+    [[nodiscard]] HRESULT GetCamera(RefPtr<IDirect3DRMFrame>& camera) const;
+    [[nodiscard]] HRESULT GetDevice(RefPtr<IDirect3DRMDevice>& device) const;
 
     // Moves and resizes the viewport within its device. With uniform scaling the plane is made
     // again from the field, so a resized viewport shows more or less of the scene, unstretched.
-    HRESULT Configure(int x, int y, int width, int height);
+    [[nodiscard]] HRESULT Configure(int x, int y, int width, int height);
     // The whole picture is presented on every update, so a forced region only needs to lie on
     // the device.
-    HRESULT ForceUpdate(int x1, int y1, int x2, int y2);
+    [[nodiscard]] HRESULT ForceUpdate(int x1, int y1, int x2, int y2);
     int GetX() const { return x_; }
     int GetY() const { return y_; }
     int GetWidth() const { return width_; }

@@ -16,8 +16,8 @@ public:
     explicit IDirect3DRMWinDevice(IDirect3DRMDevice* device);
 
     // The paint context is the platform's; the device presents its picture.
-    HRESULT HandlePaint(void* paintContext);
-    HRESULT HandleActivate(std::uint16_t state);
+    [[nodiscard]] HRESULT HandlePaint(void* paintContext);
+    [[nodiscard]] HRESULT HandleActivate(std::uint16_t state);
 
 private:
     ~IDirect3DRMWinDevice() override;

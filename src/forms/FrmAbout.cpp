@@ -1,6 +1,8 @@
 #include "forms/FrmAbout.h"
 
+#include "forms/DialogFrame.h"
 #include "forms/Icons.h"
+#include "forms/Widgets.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -13,23 +15,16 @@ namespace qor {
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("О программе"));
-    // A title bar with no buttons at all: the box closes with OK or Escape.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // The box closes with OK or Escape.
+    setWindowFlags(kNoTitleButtons);
 
-    imProgram = new QLabel;
-    imProgram->setObjectName(QStringLiteral("imProgram"));
+    imProgram = CreateLabel({}, QStringLiteral("imProgram"));
     imProgram->setFixedSize(32, 32);
     imProgram->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
 
-    laTitle = new QLabel(QStringLiteral("QOR"));
-    laTitle->setObjectName(QStringLiteral("laTitle"));
-    QFont titleFont = laTitle->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
-    laTitle->setFont(titleFont);
-
-    laVersion = new QLabel(QStringLiteral("Версия 1.0"));
-    laVersion->setObjectName(QStringLiteral("laVersion"));
+    laTitle = CreateLabel(QStringLiteral("QOR"), QStringLiteral("laTitle"));
+    SetBold(laTitle, 1.6);
+    laVersion = CreateLabel(QStringLiteral("Версия 1.0"), QStringLiteral("laVersion"));
 
     auto* panel = new QFrame;
     panel->setObjectName(QStringLiteral("paAbout"));
@@ -44,8 +39,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     content->addLayout(texts);
     content->addStretch();
 
-    bbOK = new QPushButton(QStringLiteral("ОК"));
-    bbOK->setObjectName(QStringLiteral("bbOK"));
+    bbOK = Named(new QPushButton(QStringLiteral("ОК")), QStringLiteral("bbOK"));
     bbOK->setDefault(true);
     connect(bbOK, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -1,5 +1,7 @@
 #include "forms/FrmConstrParamSet.h"
 
+#include "forms/DialogFrame.h"
+#include "forms/Widgets.h"
 #include "kinematics/Angles.h"
 #include "kinematics/ClosingRule.h"
 #include "platform/MessageBox.h"
@@ -13,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -43,17 +44,10 @@ QString ComboName(int link, int k) {
     return QStringLiteral("L%1%2Combo").arg(link).arg(k == 2 ? QStringLiteral("_2") : QString());
 }
 
-QLineEdit* CreateEdit(const QString& name, const QString& text) {
-    auto* edit = new QLineEdit(text);
-    edit->setObjectName(name);
-    return edit;
-}
-
 // An editable list of the link lengths "1".."10" with all ten rows visible. A typed text stays a
 // text: it is not added to the list.
 QComboBox* CreateLengthCombo(const QString& name, const QString& text) {
-    auto* combo = new QComboBox;
-    combo->setObjectName(name);
+    auto* combo = Named(new QComboBox, name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(10);
@@ -65,10 +59,8 @@ QComboBox* CreateLengthCombo(const QString& name, const QString& text) {
 }
 
 QLabel* CreateHeading(const QString& text) {
-    auto* heading = new QLabel(text);
-    QFont font = heading->font();
-    font.setBold(true);
-    heading->setFont(font);
+    QLabel* heading = CreateLabel(text);
+    SetBold(heading);
     return heading;
 }
 
@@ -83,20 +75,15 @@ TConstructionParamForm::TConstructionParamForm(Mechanism& mechanism1, Mechanism&
     : QDialog(parent), records_{&mechanism1, &mechanism2}, ParamsAccepted_(ParamsAccepted) {
     setObjectName(QStringLiteral("ConstructionParamForm"));
     setWindowTitle(QStringLiteral("Параметры механизмов"));
-    // A fixed single border whose title bar holds only the close box.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kCloseBoxOnly);
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(CreateGroup(1, QStringLiteral(" Механизм 1(горизонтальный) : ")));
     groups->addWidget(CreateGroup(2, QStringLiteral(" Механизм 2(вертикальный) : ")));
 
-    bbOK = new QPushButton(QStringLiteral("ОК"));
-    bbOK->setObjectName(QStringLiteral("bbOK"));
+    bbOK = Named(new QPushButton(QStringLiteral("ОК")), QStringLiteral("bbOK"));
     bbOK->setDefault(true);
-    bbCancel = new QPushButton(QStringLiteral("Отменить"));
-    bbCancel->setObjectName(QStringLiteral("bbCancel"));
-    bbCancel->setAutoDefault(false);
+    bbCancel = CreateButton(QStringLiteral("bbCancel"), QStringLiteral("Отменить"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(bbOK);
@@ -125,7 +112,7 @@ TConstructionParamForm::TConstructionParamForm(Mechanism& mechanism1, Mechanism&
 
     // A conversion error ends the acceptance where it occurs and is shown like any other error
     // of a command.
-    connect(bbOK, &QPushButton::clicked, this, [this] { RunCommand([this] { bbOKClick(); }); });
+    connect(bbOK, &QPushButton::clicked, this, Command(this, &TConstructionParamForm::bbOKClick));
     connect(bbCancel, &QPushButton::clicked, this, [this] { bbCancelClick(); });
     connect(entries_[0].L2Combo, &QComboBox::editTextChanged, this,
             [this](const QString& text) { L2ComboChange(text); });
@@ -177,12 +164,9 @@ QWidget* TConstructionParamForm::CreateWarningPanel() {
     panel->setObjectName(QStringLiteral("pnWarning"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    auto* title = new QLabel(QStringLiteral("Внимание !"));
-    title->setObjectName(QStringLiteral("laWarning"));
+    QLabel* title = CreateLabel(QStringLiteral("Внимание !"), QStringLiteral("laWarning"));
     title->setAlignment(Qt::AlignCenter);
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    title->setFont(titleFont);
+    SetBold(title);
     QPalette titlePalette = title->palette();
     titlePalette.setColor(QPalette::WindowText, Qt::red);
     title->setPalette(titlePalette);
@@ -216,12 +200,9 @@ QWidget* TConstructionParamForm::CreateWarningPanel() {
 
 void TConstructionParamForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (event->spontaneous() || screen() == nullptr) {
-        return;
+    if (!event->spontaneous()) {
+        CentreOnScreen(this);
     }
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen()->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 bool TConstructionParamForm::HasText(const QLineEdit* edit) {
@@ -241,7 +222,7 @@ bool TConstructionParamForm::Filled(int k) const {
 
 bool TConstructionParamForm::ReadMechanism(int k) {
     const Entries& e = entries_[static_cast<std::size_t>(k - 1)];
-    Values& v = values_[static_cast<std::size_t>(k - 1)];
+    Mechanism& v = values_[static_cast<std::size_t>(k - 1)];
     v.a = TextToReal(e.edA->text());
     v.b = TextToReal(e.edB->text());
     v.L1 = TextToInteger(e.L1Combo->currentText());
@@ -250,8 +231,8 @@ bool TConstructionParamForm::ReadMechanism(int k) {
     v.L4 = TextToInteger(e.L4Combo->currentText());
     v.Velocity1 = ToDouble(DegToRad(TextToReal(e.edVelocity1->text())));
     v.Velocity4 = ToDouble(DegToRad(TextToReal(e.edVelocity4->text())));
-    v.fi0 = ToDouble(DegToRad(TextToReal(e.edfi0->text())));
-    v.gamma0 = ToDouble(DegToRad(TextToReal(e.edgamma0->text())));
+    v.Fi = ToDouble(DegToRad(TextToReal(e.edfi0->text())));
+    v.Gamma = ToDouble(DegToRad(TextToReal(e.edgamma0->text())));
 
     if (ClosesAtEveryPosition(v.a, v.b, v.L1, v.L2, v.L3, v.L4)) {
         return true;
@@ -268,7 +249,7 @@ bool TConstructionParamForm::ReadMechanism(int k) {
 // record at once; otherwise tells the user to check it. Returns whether it was admitted.
 bool TConstructionParamForm::AcceptMechanism(int k, bool filled) {
     if (filled && ReadMechanism(k)) {
-        const Values& v = values_[static_cast<std::size_t>(k - 1)];
+        const Mechanism& v = values_[static_cast<std::size_t>(k - 1)];
         Mechanism& m = *records_[static_cast<std::size_t>(k - 1)];
         m.a = v.a;
         m.b = v.b;
@@ -278,8 +259,8 @@ bool TConstructionParamForm::AcceptMechanism(int k, bool filled) {
         m.L4 = v.L4;
         m.Velocity1 = v.Velocity1;
         m.Velocity4 = v.Velocity4;
-        m.Fi = v.fi0;
-        m.Gamma = v.gamma0;
+        m.Fi = v.Fi;
+        m.Gamma = v.Gamma;
         m.dFi = v.Velocity1;
         m.dGamma = v.Velocity4;
         return true;

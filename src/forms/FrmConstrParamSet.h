@@ -46,20 +46,6 @@ private:
         QLineEdit* edgamma0 = nullptr;
     };
 
-    // The dialog's working copy of one mechanism's converted entries; angles in radians.
-    struct Values {
-        double a = 0.0;
-        double b = 0.0;
-        double L1 = 0.0;
-        double L2 = 0.0;
-        double L3 = 0.0;
-        double L4 = 0.0;
-        double Velocity1 = 0.0;
-        double Velocity4 = 0.0;
-        double fi0 = 0.0;
-        double gamma0 = 0.0;
-    };
-
     QGroupBox* CreateGroup(int k, const QString& title);
     QWidget* CreateWarningPanel();
 
@@ -76,7 +62,9 @@ private:
     std::array<Mechanism*, 2> records_;
     bool& ParamsAccepted_;
     std::array<Entries, 2> entries_;
-    std::array<Values, 2> values_;
+    // The dialog's working copy of each mechanism's converted entries: the parameters, and the
+    // initial angles fi0 and gamma0 (in radians) as the record's Fi and Gamma.
+    std::array<Mechanism, 2> values_;
     QPushButton* bbOK = nullptr;
     QPushButton* bbCancel = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "forms/FrmMain.h"
 
 #include "engine/RetainedMode.h"
+#include "forms/DialogFrame.h"
 #include "forms/FrmAbout.h"
 #include "forms/FrmConstrParamSet.h"
 #include "forms/FrmMainCaptions.h"
@@ -21,7 +22,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -79,51 +79,57 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::ConnectHandlers() {
-    const auto command = [this](auto handler) {
-        return [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); };
-    };
     for (QToolButton* button : {sbNewProject, sbConstructionSetup}) {
-        connect(button, &QToolButton::clicked, this, command(&TMainForm::mnNewProjectClick));
+        connect(button, &QToolButton::clicked, this, Command(this, &TMainForm::mnNewProjectClick));
     }
     for (QAction* action : {mnNewProject, pmnNewProject}) {
-        connect(action, &QAction::triggered, this, command(&TMainForm::mnNewProjectClick));
+        connect(action, &QAction::triggered, this, Command(this, &TMainForm::mnNewProjectClick));
     }
-    connect(sbSetup, &QToolButton::clicked, this, command(&TMainForm::sbSetupClick));
-    connect(mnSetup, &QAction::triggered, this, command(&TMainForm::sbSetupClick));
-    connect(sbAbout, &QToolButton::clicked, this, command(&TMainForm::sbAboutClick));
-    connect(mnAbout, &QAction::triggered, this, command(&TMainForm::sbAboutClick));
-    connect(sbExit, &QToolButton::clicked, this, command(&TMainForm::mnCloseClick));
-    connect(mnClose, &QAction::triggered, this, command(&TMainForm::mnCloseClick));
+    connect(sbSetup, &QToolButton::clicked, this, Command(this, &TMainForm::sbSetupClick));
+    connect(mnSetup, &QAction::triggered, this, Command(this, &TMainForm::sbSetupClick));
+    connect(sbAbout, &QToolButton::clicked, this, Command(this, &TMainForm::sbAboutClick));
+    connect(mnAbout, &QAction::triggered, this, Command(this, &TMainForm::sbAboutClick));
+    connect(sbExit, &QToolButton::clicked, this, Command(this, &TMainForm::mnCloseClick));
+    connect(mnClose, &QAction::triggered, this, Command(this, &TMainForm::mnCloseClick));
 
-    connect(bbRunWork, &QPushButton::clicked, this, command(&TMainForm::bbRunWorkClick));
-    connect(pmnRunWork, &QAction::triggered, this, command(&TMainForm::bbRunWorkClick));
-    connect(bbStepByStep, &QPushButton::clicked, this, command(&TMainForm::bbStepByStepClick));
+    connect(bbRunWork, &QPushButton::clicked, this, Command(this, &TMainForm::bbRunWorkClick));
+    connect(pmnRunWork, &QAction::triggered, this, Command(this, &TMainForm::bbRunWorkClick));
+    connect(bbStepByStep, &QPushButton::clicked, this,
+            Command(this, &TMainForm::bbStepByStepClick));
 
-    // A check box acts on every change of its state, the program's own unchecking included.
-    connect(cb1, &QCheckBox::toggled, this, [this] { cb1Click(); });
-    connect(cb4, &QCheckBox::toggled, this, [this] { cb4Click(); });
-    connect(cb1_2, &QCheckBox::toggled, this, [this] { cb1_2Click(); });
-    connect(cb4_2, &QCheckBox::toggled, this, [this] { cb4_2Click(); });
-    connect(rbRotPlus1, &QRadioButton::clicked, this, [this] { rbRotPlus1Click(); });
-    connect(rbRotMinus1, &QRadioButton::clicked, this, [this] { rbRotMinus1Click(); });
-    connect(rbRotPlus4, &QRadioButton::clicked, this, [this] { rbRotPlus4Click(); });
-    connect(rbRotMinus4, &QRadioButton::clicked, this, [this] { rbRotMinus4Click(); });
-    connect(rbRotPlus1_2, &QRadioButton::clicked, this, [this] { rbRotPlus1_2Click(); });
-    connect(rbRotMinus1_2, &QRadioButton::clicked, this, [this] { rbRotMinus1_2Click(); });
-    connect(rbRotPlus4_2, &QRadioButton::clicked, this, [this] { rbRotPlus4_2Click(); });
-    connect(rbRotMinus4_2, &QRadioButton::clicked, this, [this] { rbRotMinus4_2Click(); });
+    // Each row's check box, "+" and "-" handlers. A check box acts on every change of its
+    // state, the program's own unchecking included.
+    using Handler = void (TMainForm::*)();
+    const Handler driveHandlers[DriveRows][3] = {
+        {&TMainForm::cb1Click, &TMainForm::rbRotPlus1Click, &TMainForm::rbRotMinus1Click},
+        {&TMainForm::cb4Click, &TMainForm::rbRotPlus4Click, &TMainForm::rbRotMinus4Click},
+        {&TMainForm::cb1_2Click, &TMainForm::rbRotPlus1_2Click, &TMainForm::rbRotMinus1_2Click},
+        {&TMainForm::cb4_2Click, &TMainForm::rbRotPlus4_2Click, &TMainForm::rbRotMinus4_2Click},
+    };
+    for (int row = 0; row < DriveRows; ++row) {
+        const LinkDrive& drive = drives_[static_cast<std::size_t>(row)];
+        const auto [box, plus, minus] = driveHandlers[row];
+        connect(drive.box, &QCheckBox::toggled, this, [this, box] { (this->*box)(); });
+        connect(drive.plus, &QRadioButton::clicked, this, [this, plus] { (this->*plus)(); });
+        connect(drive.minus, &QRadioButton::clicked, this, [this, minus] { (this->*minus)(); });
+    }
 
     // The view selector acts on the user's picks only (and on a typed entry's name confirmed
     // with Enter); selecting from the program or typing other text changes nothing.
     connect(ProjectionsCombo, &QComboBox::activated, this,
-            command(&TMainForm::ProjectionsComboChange));
-    connect(bbRotateScene, &QPushButton::clicked, this, command(&TMainForm::bbRotateSceneClick));
-    connect(pmnRotateScene, &QAction::triggered, this, command(&TMainForm::bbRotateSceneClick));
-    connect(bbRotatePlane, &QPushButton::clicked, this, command(&TMainForm::bbRotatePlaneClick));
-    connect(sbZoomIn, &QToolButton::clicked, this, command(&TMainForm::sbZoomInClick));
-    connect(pmnZoomIn, &QAction::triggered, this, command(&TMainForm::sbZoomInClick));
-    connect(sbZoomOut, &QToolButton::clicked, this, command(&TMainForm::sbZoomOutClick));
-    connect(pmnZoomOut, &QAction::triggered, this, command(&TMainForm::sbZoomOutClick));
+            Command(this, &TMainForm::ProjectionsComboChange));
+    connect(bbRotateScene, &QPushButton::clicked, this,
+            Command(this, &TMainForm::bbRotateSceneClick));
+    connect(pmnRotateScene, &QAction::triggered, this,
+            Command(this, &TMainForm::bbRotateSceneClick));
+    connect(bbRotatePlane, &QPushButton::clicked, this,
+            Command(this, &TMainForm::bbRotatePlaneClick));
+    connect(sbZoomIn, &QToolButton::clicked, this, Command(this, &TMainForm::sbZoomInClick));
+    connect(pmnZoomIn, &QAction::triggered, this, Command(this, &TMainForm::sbZoomInClick));
+    connect(sbZoomOut, &QToolButton::clicked, this, Command(this, &TMainForm::sbZoomOutClick));
+    connect(pmnZoomOut, &QAction::triggered, this, Command(this, &TMainForm::sbZoomOutClick));
+    // Enter in the degree entry converts; the key still reaches the entry afterwards.
+    OnEnterKey(edGrad, [this] { edGradKeyPress(); });
 
     connect(this, &QWidget::customContextMenuRequested, this, &TMainForm::ShowPopupMenu);
 }
@@ -163,13 +169,6 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         ShowHintInStatusBar();
         return true;
     }
-    // Enter in the degree entry converts; the key still reaches the entry afterwards.
-    if (watched == edGrad && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            RunCommand([this] { edGradKeyPress(); });
-        }
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -200,10 +199,9 @@ void TMainForm::EnableControls(bool enabled) {
     sbZoomOut->setEnabled(enabled);
     pmnZoomIn->setEnabled(enabled);
     pmnZoomOut->setEnabled(enabled);
-    paHorizontal1->setEnabled(enabled);
-    paHorizontal4->setEnabled(enabled);
-    paVertical1->setEnabled(enabled);
-    paVertical4->setEnabled(enabled);
+    for (const LinkDrive& drive : drives_) {
+        drive.panel->setEnabled(enabled);
+    }
 }
 
 void TMainForm::ShowCoordinate(QLabel* label, double value) {
@@ -254,9 +252,9 @@ void TMainForm::NewConstruction() {
     // The new scene does not spin, and the toggle says so on both of its controls.
     bbRotateScene->setText(kRotateSceneCaption);
     pmnRotateScene->setText(kRotateSceneCaption);
-    for (QCheckBox* box : {cb1, cb4, cb1_2, cb4_2}) {
-        if (box->isChecked()) {
-            box->setChecked(false);
+    for (const LinkDrive& drive : drives_) {
+        if (drive.box->isChecked()) {
+            drive.box->setChecked(false);
         }
     }
     for (Mechanism* m : {&mechanism1_, &mechanism2_}) {
@@ -283,7 +281,8 @@ void TMainForm::NewConstruction() {
     StopMechanism(mechanism2_);
     RefPtr<IDirect3DRMFrame> camera;
     if (VideoPort->Viewport) {
-        VideoPort->Viewport->GetCamera(camera);
+        // Without a camera the camera stays null, and no scene is built.
+        (void)VideoPort->Viewport->GetCamera(camera);
     }
     if (ViewHost->Engine && ViewHost->SceneFrame && camera) {
         scene_.BuildScene(ViewHost->Engine.get(), ViewHost->SceneFrame.get(), camera.get());
@@ -337,63 +336,69 @@ void TMainForm::bbStepByStepClick() {
     InstallIdlePass();
 }
 
-void TMainForm::LinkEnableChanged(const QCheckBox* box, QRadioButton* plus, QRadioButton* minus,
-                                  double& step) {
-    const bool ticked = box->isChecked();
-    plus->setEnabled(ticked);
-    minus->setEnabled(ticked);
+void TMainForm::LinkEnableChanged(DriveRow row) {
+    const LinkDrive& drive = drives_[row];
+    const bool ticked = drive.box->isChecked();
+    drive.plus->setEnabled(ticked);
+    drive.minus->setEnabled(ticked);
     if (!ticked) {
-        UncheckBoth(plus, minus);
-        step = static_cast<double>(DegToRad(0));
+        UncheckBoth(drive.plus, drive.minus);
+        drive.mechanism->*drive.step = static_cast<double>(DegToRad(0));
     }
 }
 
+void TMainForm::DirectionChosen(DriveRow row, double sign) {
+    const LinkDrive& drive = drives_[row];
+    Mechanism& m = *drive.mechanism;
+    m.*drive.step = sign * (drive.link == 1 ? m.Velocity1 : m.Velocity4);
+}
+
 void TMainForm::cb1Click() {
-    LinkEnableChanged(cb1, rbRotPlus1, rbRotMinus1, mechanism1_.dFi);
+    LinkEnableChanged(Horizontal1);
 }
 
 void TMainForm::cb4Click() {
-    LinkEnableChanged(cb4, rbRotPlus4, rbRotMinus4, mechanism1_.dGamma);
+    LinkEnableChanged(Horizontal4);
 }
 
 void TMainForm::cb1_2Click() {
-    LinkEnableChanged(cb1_2, rbRotPlus1_2, rbRotMinus1_2, mechanism2_.dFi);
+    LinkEnableChanged(Vertical1);
 }
 
 void TMainForm::cb4_2Click() {
-    LinkEnableChanged(cb4_2, rbRotPlus4_2, rbRotMinus4_2, mechanism2_.dGamma);
+    LinkEnableChanged(Vertical4);
 }
 
 void TMainForm::rbRotPlus1Click() {
-    mechanism1_.dFi = mechanism1_.Velocity1;
+    DirectionChosen(Horizontal1, 1);
 }
 
 void TMainForm::rbRotMinus1Click() {
-    mechanism1_.dFi = -mechanism1_.Velocity1;
+    DirectionChosen(Horizontal1, -1);
 }
 
 void TMainForm::rbRotPlus4Click() {
-    mechanism1_.dGamma = mechanism1_.Velocity4;
+    DirectionChosen(Horizontal4, 1);
 }
 
 void TMainForm::rbRotMinus4Click() {
-    mechanism1_.dGamma = -mechanism1_.Velocity4;
+    DirectionChosen(Horizontal4, -1);
 }
 
 void TMainForm::rbRotPlus1_2Click() {
-    mechanism2_.dFi = mechanism2_.Velocity1;
+    DirectionChosen(Vertical1, 1);
 }
 
 void TMainForm::rbRotMinus1_2Click() {
-    mechanism2_.dFi = -mechanism2_.Velocity1;
+    DirectionChosen(Vertical1, -1);
 }
 
 void TMainForm::rbRotPlus4_2Click() {
-    mechanism2_.dGamma = mechanism2_.Velocity4;
+    DirectionChosen(Vertical4, 1);
 }
 
 void TMainForm::rbRotMinus4_2Click() {
-    mechanism2_.dGamma = -mechanism2_.Velocity4;
+    DirectionChosen(Vertical4, -1);
 }
 
 } // namespace qor

@@ -3,12 +3,14 @@
 // hosts the 3D view in its centre, between the tool bar, the side panels and the bottom panel.
 #pragma once
 
-#include "forms/MechanismScene.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
+#include "scene/MechanismScene.h"
 
 #include <QMainWindow>
 #include <QString>
+
+#include <array>
 
 class QAction;
 class QCheckBox;
@@ -97,9 +99,6 @@ private:
     QWidget* CreateRightPanel();
     QWidget* CreateBottomPanel();
     QWidget* CreateLinkPanel();
-    QFrame* CreateDrivePanel(const QString& name, QCheckBox*& box, const QString& boxName,
-                             QRadioButton*& plus, const QString& plusName, QRadioButton*& minus,
-                             const QString& minusName);
     void ConnectHandlers();
 
     void FormCreate();
@@ -143,10 +142,29 @@ private:
     // Reads edGrad as degrees and shows them in edRad as radians with two decimals.
     void ShowRadians();
 
-    // A driven link's check box changed: ticked, its direction buttons may be chosen; cleared,
-    // they are disabled and unchecked and the link's step is 0.
-    static void LinkEnableChanged(const QCheckBox* box, QRadioButton* plus, QRadioButton* minus,
-                                  double& step);
+    // One driven link: the mechanism and the link it turns, its small panel with the check box
+    // and the "+" and "-" buttons, and the step field they set.
+    struct LinkDrive {
+        Mechanism* mechanism = nullptr;
+        int link = 0; // 1 or 4
+        QFrame* panel = nullptr;
+        QCheckBox* box = nullptr;
+        QRadioButton* plus = nullptr;
+        QRadioButton* minus = nullptr;
+        double Mechanism::*step = nullptr; // dFi for link 1, dGamma for link 4
+    };
+    // The rows of the link panel, mechanism 1's links first.
+    enum DriveRow { Horizontal1, Horizontal4, Vertical1, Vertical4, DriveRows };
+
+    // Makes the row's small panel and controls, named after the row's suffix ("1", "4_2").
+    LinkDrive CreateDrive(Mechanism& mechanism, int link, const QString& panelName,
+                          const QString& suffix, const QString& boxHint);
+    // The row's check box changed: ticked, its direction buttons may be chosen; cleared, they
+    // are disabled and unchecked and the link's step is 0.
+    void LinkEnableChanged(DriveRow row);
+    // The row's "+" (sign 1) or "-" (sign -1) button was chosen: the step is the link's velocity
+    // with that sign.
+    void DirectionChosen(DriveRow row, double sign);
 
     Mechanism mechanism1_; // horizontal: lies on the floor
     Mechanism mechanism2_; // vertical: stands in front of the wall
@@ -210,22 +228,9 @@ private:
     // Bottom panel: motion and the angle read-outs.
     QPushButton* bbRunWork = nullptr;
     QPushButton* bbStepByStep = nullptr;
-    QFrame* paHorizontal1 = nullptr;
-    QFrame* paHorizontal4 = nullptr;
-    QFrame* paVertical1 = nullptr;
-    QFrame* paVertical4 = nullptr;
-    QCheckBox* cb1 = nullptr;
-    QCheckBox* cb4 = nullptr;
-    QCheckBox* cb1_2 = nullptr;
-    QCheckBox* cb4_2 = nullptr;
-    QRadioButton* rbRotPlus1 = nullptr;
-    QRadioButton* rbRotMinus1 = nullptr;
-    QRadioButton* rbRotPlus4 = nullptr;
-    QRadioButton* rbRotMinus4 = nullptr;
-    QRadioButton* rbRotPlus1_2 = nullptr;
-    QRadioButton* rbRotMinus1_2 = nullptr;
-    QRadioButton* rbRotPlus4_2 = nullptr;
-    QRadioButton* rbRotMinus4_2 = nullptr;
+    // The link drives: paHorizontal1 with cb1, rbRotPlus1 and rbRotMinus1, paHorizontal4 with
+    // cb4, ..., paVertical4 with cb4_2, rbRotPlus4_2 and rbRotMinus4_2.
+    std::array<LinkDrive, DriveRows> drives_{};
     QLabel* lbFi = nullptr;
     QLabel* lbPsi = nullptr;
     QLabel* lbKsi = nullptr;

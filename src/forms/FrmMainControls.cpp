@@ -5,6 +5,7 @@
 #include "forms/FrmMainCaptions.h"
 #include "forms/Hint.h"
 #include "forms/Icons.h"
+#include "forms/Widgets.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -95,19 +96,6 @@ void AddLightBadge(QWidget* widget) {
     widget->setSizePolicy(QSizePolicy::Maximum, widget->sizePolicy().verticalPolicy());
 }
 
-void SetBold(QWidget* widget, double scale = 1.0) {
-    QFont font = widget->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * scale);
-    widget->setFont(font);
-}
-
-QLabel* CreateLabel(const QString& text, const QString& name = {}) {
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    return label;
-}
-
 // A right-aligned numeric read-out that starts at "0,00".
 QLabel* CreateReadout(const QString& name) {
     auto* label = CreateLabel(QStringLiteral("0,00"), name);
@@ -133,39 +121,6 @@ QGroupBox* CreateReadoutGroup(const QString& title, const QString& name,
     grid->setColumnStretch(1, 1);
     group->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     return group;
-}
-
-QToolButton* CreateSpeedButton(const QString& name, const QIcon& icon, int iconSize,
-                               const QString& hint) {
-    auto* button = new QToolButton;
-    button->setObjectName(name);
-    button->setIcon(icon);
-    button->setIconSize(QSize(iconSize, iconSize));
-    button->setAutoRaise(true);
-    SetHint(button, hint);
-    return button;
-}
-
-QPushButton* CreateButton(const QString& name, const QString& caption, const QString& hint = {}) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    SetHint(button, hint);
-    return button;
-}
-
-QAction* CreateAction(QObject* parent, const QString& name, const QString& caption,
-                      const QIcon& icon = {}) {
-    auto* action = new QAction(icon, caption, parent);
-    action->setObjectName(name);
-    return action;
-}
-
-QRadioButton* CreateRadio(const QString& name, const QString& caption, const QString& hint) {
-    auto* radio = new QRadioButton(caption);
-    radio->setObjectName(name);
-    SetHint(radio, hint);
-    return radio;
 }
 
 } // namespace
@@ -291,8 +246,7 @@ QWidget* TMainForm::CreateLeftPanel() {
     auto* laImage = CreateLabel(QStringLiteral("Изображение:"), QStringLiteral("laImage"));
     SetBold(laImage);
 
-    ProjectionsCombo = new QComboBox;
-    ProjectionsCombo->setObjectName(QStringLiteral("ProjectionsCombo"));
+    ProjectionsCombo = Named(new QComboBox, QStringLiteral("ProjectionsCombo"));
     ProjectionsCombo->setEditable(true);
     ProjectionsCombo->setInsertPolicy(QComboBox::NoInsert);
     ProjectionsCombo->addItems({kDefaultViewEntry, QStringLiteral("сверху"),
@@ -322,10 +276,8 @@ QWidget* TMainForm::CreateLeftPanel() {
     SetTextColour(rbVertical, kBlue);
     SetBold(rbVertical);
     AddLightBadge(rbVertical);
-    edGrad = new QLineEdit(QStringLiteral("0"));
-    edGrad->setObjectName(QStringLiteral("edGrad"));
-    edRad = new QLineEdit(QStringLiteral("0"));
-    edRad->setObjectName(QStringLiteral("edRad"));
+    edGrad = CreateEdit(QStringLiteral("edGrad"), QStringLiteral("0"));
+    edRad = CreateEdit(QStringLiteral("edRad"), QStringLiteral("0"));
     edRad->setReadOnly(true);
     edRad->setFocusPolicy(Qt::NoFocus);
     bbRotatePlane =
@@ -478,30 +430,20 @@ QWidget* TMainForm::CreateBottomPanel() {
 }
 
 QWidget* TMainForm::CreateLinkPanel() {
-    paHorizontal1 =
-        CreateDrivePanel(QStringLiteral("paHorizontal1"), cb1, QStringLiteral("cb1"), rbRotPlus1,
-                         QStringLiteral("rbRotPlus1"), rbRotMinus1, QStringLiteral("rbRotMinus1"));
-    paHorizontal4 =
-        CreateDrivePanel(QStringLiteral("paHorizontal4"), cb4, QStringLiteral("cb4"), rbRotPlus4,
-                         QStringLiteral("rbRotPlus4"), rbRotMinus4, QStringLiteral("rbRotMinus4"));
-    paVertical1 = CreateDrivePanel(QStringLiteral("paVertical1"), cb1_2, QStringLiteral("cb1_2"),
-                                   rbRotPlus1_2, QStringLiteral("rbRotPlus1_2"), rbRotMinus1_2,
-                                   QStringLiteral("rbRotMinus1_2"));
-    paVertical4 = CreateDrivePanel(QStringLiteral("paVertical4"), cb4_2, QStringLiteral("cb4_2"),
-                                   rbRotPlus4_2, QStringLiteral("rbRotPlus4_2"), rbRotMinus4_2,
-                                   QStringLiteral("rbRotMinus4_2"));
-    cb1->setText(QStringLiteral("1"));
-    cb4->setText(QStringLiteral("4"));
-    cb1_2->setText(QStringLiteral("1"));
-    cb4_2->setText(QStringLiteral("4"));
-    SetHint(cb1, QStringLiteral("|Разрешить/Запретить движение 1-го звена горизонтальной "
-                                "конструкции"));
-    SetHint(cb4, QStringLiteral("|Разрешить/Запретить движение 4-го звена горизонтальной "
-                                "конструкции"));
-    SetHint(cb1_2, QStringLiteral("|Разрешить/Запретить движение 1-го звена вертикальной "
-                                  "конструкции"));
-    SetHint(cb4_2, QStringLiteral("|Разрешить/Запретить движение 4-го звена вертикальной "
-                                  "конструкции"));
+    drives_ = {
+        CreateDrive(mechanism1_, 1, QStringLiteral("paHorizontal1"), QStringLiteral("1"),
+                    QStringLiteral("|Разрешить/Запретить движение 1-го звена горизонтальной "
+                                   "конструкции")),
+        CreateDrive(mechanism1_, 4, QStringLiteral("paHorizontal4"), QStringLiteral("4"),
+                    QStringLiteral("|Разрешить/Запретить движение 4-го звена горизонтальной "
+                                   "конструкции")),
+        CreateDrive(mechanism2_, 1, QStringLiteral("paVertical1"), QStringLiteral("1_2"),
+                    QStringLiteral("|Разрешить/Запретить движение 1-го звена вертикальной "
+                                   "конструкции")),
+        CreateDrive(mechanism2_, 4, QStringLiteral("paVertical4"), QStringLiteral("4_2"),
+                    QStringLiteral("|Разрешить/Запретить движение 4-го звена вертикальной "
+                                   "конструкции")),
+    };
 
     auto* laLinks = CreateLabel(QStringLiteral("Вращать звено :"), QStringLiteral("laLinks"));
     SetBold(laLinks);
@@ -511,12 +453,12 @@ QWidget* TMainForm::CreateLinkPanel() {
     grid->addWidget(laLinks, 0, 0, 1, 3);
     grid->addWidget(CreateLabel(QStringLiteral("Механизм 1"), QStringLiteral("laMechanism1")), 1,
                     0);
-    grid->addWidget(paHorizontal1, 1, 1);
-    grid->addWidget(paHorizontal4, 1, 2);
+    grid->addWidget(drives_[Horizontal1].panel, 1, 1);
+    grid->addWidget(drives_[Horizontal4].panel, 1, 2);
     grid->addWidget(CreateLabel(QStringLiteral("Механизм 2"), QStringLiteral("laMechanism2")), 2,
                     0);
-    grid->addWidget(paVertical1, 2, 1);
-    grid->addWidget(paVertical4, 2, 2);
+    grid->addWidget(drives_[Vertical1].panel, 2, 1);
+    grid->addWidget(drives_[Vertical4].panel, 2, 2);
 
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("paLinks"));
@@ -527,34 +469,38 @@ QWidget* TMainForm::CreateLinkPanel() {
     return panel;
 }
 
-// One driven link: its check box beside its "+" and "-" buttons. The two buttons are the only
-// radio buttons of the panel, so they form a group of their own.
-QFrame* TMainForm::CreateDrivePanel(const QString& name, QCheckBox*& box, const QString& boxName,
-                                    QRadioButton*& plus, const QString& plusName,
-                                    QRadioButton*& minus, const QString& minusName) {
-    box = new QCheckBox;
-    box->setObjectName(boxName);
-    plus = CreateRadio(plusName, QStringLiteral("+"),
-                       QStringLiteral("|Положительное вращение (против часовой стрелки)"));
-    minus = CreateRadio(minusName, QStringLiteral("-"),
-                        QStringLiteral("|Отрицательное вращение(по часовой стрелке)"));
-    plus->setEnabled(false);
-    minus->setEnabled(false);
+// One driven link: its check box, captioned with the link's number, beside its "+" and "-"
+// buttons. The two buttons are the only radio buttons of the panel, so they form a group of
+// their own.
+TMainForm::LinkDrive TMainForm::CreateDrive(Mechanism& mechanism, int link,
+                                            const QString& panelName, const QString& suffix,
+                                            const QString& boxHint) {
+    LinkDrive drive;
+    drive.mechanism = &mechanism;
+    drive.link = link;
+    drive.step = link == 1 ? &Mechanism::dFi : &Mechanism::dGamma;
+    drive.box = Named(new QCheckBox(QString::number(link)), QStringLiteral("cb") + suffix);
+    SetHint(drive.box, boxHint);
+    drive.plus = CreateRadio(QStringLiteral("rbRotPlus") + suffix, QStringLiteral("+"),
+                             QStringLiteral("|Положительное вращение (против часовой стрелки)"));
+    drive.minus = CreateRadio(QStringLiteral("rbRotMinus") + suffix, QStringLiteral("-"),
+                              QStringLiteral("|Отрицательное вращение(по часовой стрелке)"));
+    drive.plus->setEnabled(false);
+    drive.minus->setEnabled(false);
 
     auto* directions = new QVBoxLayout;
     directions->setSpacing(0);
-    directions->addWidget(plus);
-    directions->addWidget(minus);
+    directions->addWidget(drive.plus);
+    directions->addWidget(drive.minus);
 
-    auto* panel = new QFrame;
-    panel->setObjectName(name);
-    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    auto* layout = new QHBoxLayout(panel);
+    drive.panel = Named(new QFrame, panelName);
+    drive.panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto* layout = new QHBoxLayout(drive.panel);
     layout->setContentsMargins(6, 2, 6, 2);
-    layout->addWidget(box);
+    layout->addWidget(drive.box);
     layout->addLayout(directions);
-    panel->setEnabled(false);
-    return panel;
+    drive.panel->setEnabled(false);
+    return drive;
 }
 
 } // namespace qor

@@ -55,17 +55,20 @@ void TMainForm::CreateView() {
     VideoPort->SetAlign(TAlign::Client);
     ViewHost->CreateDevice(nullptr);
     if (IDirect3DRMViewport* viewport = VideoPort->Viewport.get()) {
-        viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC);
-        viewport->SetFront(0.1f);
-        viewport->SetBack(5000.0f);
-        viewport->SetField(14.0f);
+        // The results are not examined: these settings are always taken.
+        (void)viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC);
+        (void)viewport->SetFront(0.1f);
+        (void)viewport->SetBack(5000.0f);
+        (void)viewport->SetField(14.0f);
     }
     if (ViewHost->Device) {
-        ViewHost->Device->SetQuality(D3DRMRENDER_FLAT);
+        // The result is not examined: flat quality is always taken.
+        (void)ViewHost->Device->SetQuality(D3DRMRENDER_FLAT);
     }
     if (ViewHost->Engine) {
         RefPtr<IDirect3DRMFrame> camera;
-        ViewHost->Engine->CreateFrame(ViewHost->SceneFrame.get(), camera);
+        // The result is not examined: a frame is always made.
+        (void)ViewHost->Engine->CreateFrame(ViewHost->SceneFrame.get(), camera);
         VideoPort->SelectCamera(camera.get(), true);
     }
     SelectComboItem(ProjectionsCombo, kDefaultViewEntry);
@@ -87,16 +90,19 @@ void TMainForm::ProjectionsComboChange() {
         return;
     }
     RefPtr<IDirect3DRMFrame> camera;
-    VideoPort->Viewport->GetCamera(camera);
+    // Without a camera the camera stays null, which ends the command.
+    (void)VideoPort->Viewport->GetCamera(camera);
     if (!camera) {
         return;
     }
     RefPtr<IDirect3DRMFrame> parent;
-    camera->GetParent(parent);
+    // The results are not examined, as for every view command: the camera, its parent and the
+    // viewpoints are the program's own.
+    (void)camera->GetParent(parent);
     const Viewpoint& view = kViewpoints[entry];
-    camera->SetOrientation(parent.get(), view.direction.x, view.direction.y, view.direction.z,
-                           view.up.x, view.up.y, view.up.z);
-    camera->SetPosition(parent.get(), view.position.x, view.position.y, view.position.z);
+    (void)camera->SetOrientation(parent.get(), view.direction.x, view.direction.y, view.direction.z,
+                                 view.up.x, view.up.y, view.up.z);
+    (void)camera->SetPosition(parent.get(), view.position.x, view.position.y, view.position.z);
 }
 
 void TMainForm::bbRotateSceneClick() {
@@ -105,8 +111,9 @@ void TMainForm::bbRotateSceneClick() {
     RemoveIdleHandler();
     const SceneFrames& frames = scene_.Frames();
     if (frames.FloorFrame && ViewHost != nullptr) {
-        frames.FloorFrame->SetRotation(ViewHost->SceneFrame.get(), 0, 1.0f, 0,
-                                       start ? 0.01f : 0.0f);
+        // The result is not examined: the turn is about a fixed axis at a fixed speed.
+        (void)frames.FloorFrame->SetRotation(ViewHost->SceneFrame.get(), 0, 1.0f, 0,
+                                             start ? 0.01f : 0.0f);
     }
     const QString caption = start ? kStopSceneCaption : kRotateSceneCaption;
     bbRotateScene->setText(caption);
@@ -145,12 +152,17 @@ void TMainForm::bbRotatePlaneClick() {
         return;
     }
     const bool floor = rbHorizontal->isChecked();
+    // The results are not examined: a turn the engine refuses (an angle that is no number) leaves
+    // the plane where it stood.
     for (int step = 0; step < kTiltSteps; ++step) {
         if (floor) {
-            frames.FloorFrame->AddRotation(D3DRMCOMBINE_BEFORE, 1.0f, 0, 0, theta / kTiltSteps);
-            frames.WallFrame->AddRotation(D3DRMCOMBINE_BEFORE, 1.0f, 0, 0, -theta / kTiltSteps);
+            (void)frames.FloorFrame->AddRotation(D3DRMCOMBINE_BEFORE, 1.0f, 0, 0,
+                                                 theta / kTiltSteps);
+            (void)frames.WallFrame->AddRotation(D3DRMCOMBINE_BEFORE, 1.0f, 0, 0,
+                                                -theta / kTiltSteps);
         } else {
-            frames.WallFrame->AddRotation(D3DRMCOMBINE_BEFORE, 1.0f, 0, 0, theta / kTiltSteps);
+            (void)frames.WallFrame->AddRotation(D3DRMCOMBINE_BEFORE, 1.0f, 0, 0,
+                                                theta / kTiltSteps);
         }
         RenderStep();
     }
@@ -158,13 +170,15 @@ void TMainForm::bbRotatePlaneClick() {
 
 void TMainForm::sbZoomInClick() {
     if (VideoPort != nullptr && VideoPort->Viewport) {
-        VideoPort->Viewport->SetField(VideoPort->Viewport->GetField() - 1.0f);
+        // The result is not examined: a field that the viewport refuses leaves the zoom as it was.
+        (void)VideoPort->Viewport->SetField(VideoPort->Viewport->GetField() - 1.0f);
     }
 }
 
 void TMainForm::sbZoomOutClick() {
     if (VideoPort != nullptr && VideoPort->Viewport) {
-        VideoPort->Viewport->SetField(VideoPort->Viewport->GetField() + 1.0f);
+        // The result is not examined, as for zooming in.
+        (void)VideoPort->Viewport->SetField(VideoPort->Viewport->GetField() + 1.0f);
     }
 }
 

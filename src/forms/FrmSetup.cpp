@@ -3,6 +3,7 @@
 #include "forms/FrmSetup.h"
 
 #include "engine/RetainedMode.h"
+#include "forms/DialogFrame.h"
 #include "forms/FrmSetupUpDown.h"
 #include "platform/MessageBox.h"
 
@@ -16,7 +17,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -28,14 +28,13 @@ namespace qor {
 TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("SetupForm"));
     setWindowTitle(QStringLiteral("Настройки изображения"));
-    // A fixed dialog whose title bar holds only the close box.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kCloseBoxOnly);
     CreateControls();
     setFixedSize(445, 318);
     ConnectHandlers();
 
-    Direct3DRMCreate(RMEngine);
+    // Without an engine the pointer stays null, which the next lines look at.
+    (void)Direct3DRMCreate(RMEngine);
     if (!RMEngine) {
         PageControl->setEnabled(false);
         return;
@@ -50,16 +49,13 @@ TSetupForm::~TSetupForm() {
 }
 
 void TSetupForm::ConnectHandlers() {
-    const auto command = [this](auto handler) {
-        return [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); };
-    };
-    connect(btnOK, &QPushButton::clicked, this, command(&TSetupForm::btnOKClick));
-    connect(btnCancel, &QPushButton::clicked, this, command(&TSetupForm::btnCancelClick));
-    connect(btnSave, &QPushButton::clicked, this, command(&TSetupForm::btnSaveClick));
+    connect(btnOK, &QPushButton::clicked, this, Command(this, &TSetupForm::btnOKClick));
+    connect(btnCancel, &QPushButton::clicked, this, Command(this, &TSetupForm::btnCancelClick));
+    connect(btnSave, &QPushButton::clicked, this, Command(this, &TSetupForm::btnSaveClick));
 
-    connect(cbDither, &QCheckBox::toggled, this, command(&TSetupForm::cbDitherClick));
+    connect(cbDither, &QCheckBox::toggled, this, Command(this, &TSetupForm::cbDitherClick));
     const auto comboChange = [&](QComboBox* combo, void (TSetupForm::*handler)()) {
-        connect(combo, &QComboBox::currentIndexChanged, this, command(handler));
+        connect(combo, &QComboBox::currentIndexChanged, this, Command(this, handler));
     };
     comboChange(QualityCombo, &TSetupForm::QualityComboClick);
     comboChange(ShadeCombo, &TSetupForm::ShadeComboClick);
@@ -69,7 +65,8 @@ void TSetupForm::ConnectHandlers() {
     connect(udShades, &TUpDown::Click, this,
             [this](bool up) { RunCommand([this, up] { udShadesClick(up); }); });
 
-    connect(lbVports, &QListWidget::currentRowChanged, this, command(&TSetupForm::lbVportsClick));
+    connect(lbVports, &QListWidget::currentRowChanged, this,
+            Command(this, &TSetupForm::lbVportsClick));
     // Turning a radio button on, or the check box either way, counts as a click.
     for (QRadioButton* button : {rbPerspective, rbOrthographic}) {
         connect(button, &QRadioButton::toggled, this, [this, button](bool on) {
@@ -80,21 +77,26 @@ void TSetupForm::ConnectHandlers() {
     }
     connect(cbScale, &QCheckBox::toggled, this,
             [this] { RunCommand([this] { AnyVportClick(cbScale); }); });
-    for (QLineEdit* edit : {edField, edFront, edBack, edLeft, edRight, edTop, edBottom}) {
-        edit->installEventFilter(this);
+    // Enter in an entry sets what it holds; the key still reaches the entry afterwards.
+    for (QLineEdit* edit : {edField, edFront, edBack}) {
+        OnEnterKey(edit, [this, edit] { VPortKeyPress(edit, '\r'); });
+    }
+    for (QLineEdit* edit : {edLeft, edRight, edTop, edBottom}) {
+        OnEnterKey(edit, [this, edit] { AnyPlaneKeyPress(edit, '\r'); });
     }
 
     comboChange(RSTypeCombo, &TSetupForm::RSTypeComboClick);
-    connect(btnAdd, &QPushButton::clicked, this, command(&TSetupForm::btnAddClick));
-    connect(btnDelete, &QPushButton::clicked, this, command(&TSetupForm::btnDeleteClick));
-    connect(btnExecute, &QPushButton::clicked, this, command(&TSetupForm::btnExecClick));
+    connect(btnAdd, &QPushButton::clicked, this, Command(this, &TSetupForm::btnAddClick));
+    connect(btnDelete, &QPushButton::clicked, this, Command(this, &TSetupForm::btnDeleteClick));
+    connect(btnExecute, &QPushButton::clicked, this, Command(this, &TSetupForm::btnExecClick));
 
     // Every click on an entry shows its text, also on the entry already selected: after a
     // device-page change the list selects entry 0 while the memo may still show another driver.
-    connect(lbDrivers, &QListWidget::currentRowChanged, this, command(&TSetupForm::lbDriversClick));
-    connect(lbDrivers, &QListWidget::itemClicked, this, command(&TSetupForm::lbDriversClick));
+    connect(lbDrivers, &QListWidget::currentRowChanged, this,
+            Command(this, &TSetupForm::lbDriversClick));
+    connect(lbDrivers, &QListWidget::itemClicked, this, Command(this, &TSetupForm::lbDriversClick));
     connect(lbDrivers, &QListWidget::itemDoubleClicked, this,
-            command(&TSetupForm::lbDriversDblClick));
+            Command(this, &TSetupForm::lbDriversDblClick));
 }
 
 void TSetupForm::AcquireDevice() {
@@ -103,9 +105,11 @@ void TSetupForm::AcquireDevice() {
     }
     RMDevice.reset();
     RefPtr<IDirect3DRMDeviceArray> devices;
-    RMEngine->GetDevices(devices);
+    // The results are not examined: without a device the pointer stays null, and the dialog has
+    // nothing to work on.
+    (void)RMEngine->GetDevices(devices);
     if (devices && devices->GetSize() > 0) {
-        devices->GetElement(0, RMDevice);
+        (void)devices->GetElement(0, RMDevice);
     }
 }
 
@@ -114,12 +118,14 @@ void TSetupForm::AcquireD3DDevice() {
         return;
     }
     D3DDevice.reset();
-    RMDevice->GetDirect3DDevice(D3DDevice);
+    // Without one the pointer stays null, and the render states cannot be applied.
+    (void)RMDevice->GetDirect3DDevice(D3DDevice);
 }
 
 void TSetupForm::RedrawScene() {
     if (RMDevice && RMEngine) {
-        RMEngine->Tick(0.0f);
+        // The result is not examined: a tick of 0 always renders.
+        (void)RMEngine->Tick(0.0f);
     }
 }
 
@@ -212,11 +218,7 @@ void TSetupForm::showEvent(QShowEvent* event) {
         return;
     }
     resuming_ = false;
-    if (screen() != nullptr) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen()->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
 }
 
 void TSetupForm::hideEvent(QHideEvent* event) {
@@ -233,24 +235,6 @@ void TSetupForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-bool TSetupForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            const bool plane =
-                watched == edLeft || watched == edRight || watched == edTop || watched == edBottom;
-            RunCommand([this, watched, plane] {
-                if (plane) {
-                    AnyPlaneKeyPress(watched, '\r');
-                } else {
-                    VPortKeyPress(watched, '\r');
-                }
-            });
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace qor

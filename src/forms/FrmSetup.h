@@ -11,6 +11,7 @@
 #pragma once
 
 #include "engine/RefPtr.h"
+#include "forms/FrmSetupIni.h"
 #include "view/TVportData.h"
 
 #include <QDialog>
@@ -60,7 +61,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Building the controls (FrmSetupLayout.cpp).
@@ -141,10 +141,7 @@ private:
     bool Updating = false;
 
     // The snapshot that Cancel writes back.
-    std::int32_t SavedDither = 0;
-    std::uint32_t SavedShades = 0;
-    std::int32_t SavedQuality = 0;
-    std::int8_t SavedTexQuality = 0;
+    SavedDeviceSettings SavedDevice;
     std::vector<TVportData> SavedVports;
 
     QString settingsFileName_;

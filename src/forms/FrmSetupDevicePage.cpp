@@ -51,7 +51,8 @@ void TSetupForm::RefreshDevicePage() {
     laWidth->setText(QString::number(RMDevice->GetWidth()));
     laHeight->setText(QString::number(RMDevice->GetHeight()));
     RefPtr<IDirect3DRMViewportArray> viewports;
-    RMDevice->GetViewports(viewports);
+    // Without a list the count stays as it was.
+    (void)RMDevice->GetViewports(viewports);
     if (viewports) {
         laVports->setText(QString::number(viewports->GetSize()));
     }
@@ -84,7 +85,9 @@ void TSetupForm::cbDitherClick() {
     if (!RMDevice || Updating) {
         return;
     }
-    RMDevice->SetDither(cbDither->isChecked());
+    // The results of the device page's settings are not examined: the page shows the device's
+    // own settings again right after, so a value the device refuses shows as not taken.
+    (void)RMDevice->SetDither(cbDither->isChecked());
     DevicePageChanged();
 }
 
@@ -93,7 +96,7 @@ void TSetupForm::QualityComboClick() {
         return;
     }
     if (const auto word = SelectedValue(QualityCombo, QualityItems())) {
-        RMDevice->SetQuality(*word);
+        (void)RMDevice->SetQuality(*word);
     }
     DevicePageChanged();
 }
@@ -106,7 +109,7 @@ void TSetupForm::BitComboClick(const QComboBox* combo, const QualityGroup& group
     if (const auto bits = SelectedValue(combo, group)) {
         quality = WithGroupBits(quality, group, *bits);
     }
-    RMDevice->SetQuality(quality);
+    (void)RMDevice->SetQuality(quality);
     DevicePageChanged();
 }
 
@@ -127,7 +130,7 @@ void TSetupForm::TextureComboClick() {
         return;
     }
     if (TextureCombo->currentIndex() >= 0) {
-        RMDevice->SetTextureQuality(TextureCombo->currentIndex());
+        (void)RMDevice->SetTextureQuality(TextureCombo->currentIndex());
     }
     DevicePageChanged();
 }
@@ -137,7 +140,7 @@ void TSetupForm::udShadesClick(bool up) {
         return;
     }
     const int shades = ShadesAfterClick(TextToInteger(laShd->text()), up);
-    RMDevice->SetShades(static_cast<std::uint32_t>(shades));
+    (void)RMDevice->SetShades(static_cast<std::uint32_t>(shades));
     MarkChanged();
     RedrawScene();
     RefreshDevicePage();

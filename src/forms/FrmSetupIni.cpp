@@ -16,15 +16,16 @@ std::vector<IniEntry> SettingsEntries(const SavedDeviceSettings& device,
         {deviceSection, QStringLiteral("Quality"), QString::number(device.Quality)},
         {deviceSection, QStringLiteral("TexQuality"), QString::number(device.TexQuality)},
     };
-    for (const SavedViewportSettings& v : viewports) {
-        if (v.Name.size() < 2) {
+    for (const SavedViewportSettings& section : viewports) {
+        if (section.Name.size() < 2) {
             continue;
         }
         const auto add = [&](const char* key, const QString& value) {
-            entries.push_back({v.Name, QString::fromLatin1(key), value});
+            entries.push_back({section.Name, QString::fromLatin1(key), value});
         };
-        add("Projection", QString::number(v.Projection));
-        add("Uniform", v.Uniform ? "1" : "0");
+        const TVportData& v = section.Settings;
+        add("Projection", QString::number(static_cast<std::int32_t>(v.Projection)));
+        add("Uniform", v.UniformScaling ? "1" : "0");
         add("Front", GeneralFloatText(v.Front));
         add("Back", GeneralFloatText(v.Back));
         add("Field", GeneralFloatText(v.Field));

@@ -2,6 +2,10 @@
 // viewport and the render states, as section, key and value texts in the order of writing.
 #pragma once
 
+// A record is copied with its counted camera reference, which needs the whole frame type.
+#include "engine/Frame.h"
+#include "view/TVportData.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,24 +14,19 @@
 
 namespace qor {
 
+// The device's part of the snapshot that "Отменить" writes back.
 struct SavedDeviceSettings {
-    std::int32_t Dither = 0;
-    std::uint32_t Shades = 0;
-    std::int32_t Quality = 0;
-    std::int8_t TexQuality = 0;
+    std::int32_t Dither = 0;    // non-zero when dithering is on
+    std::uint32_t Shades = 0;   // the number of shades
+    std::int32_t Quality = 0;   // the render-quality word
+    std::int8_t TexQuality = 0; // the texture filter, 0 to 5
 };
 
+// One viewport's section: its engine name (fewer than two characters: not written) and the
+// settings of the snapshot.
 struct SavedViewportSettings {
-    QString Name; // the viewport's engine name; fewer than two characters: not written
-    std::int32_t Projection = 0;
-    bool Uniform = false;
-    float Front = 0;
-    float Back = 0;
-    float Field = 0;
-    float Left = 0;
-    float Right = 0;
-    float Bottom = 0;
-    float Top = 0;
+    QString Name;
+    TVportData Settings;
 };
 
 struct IniEntry {

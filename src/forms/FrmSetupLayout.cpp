@@ -4,6 +4,7 @@
 
 #include "forms/FrmSetupTables.h"
 #include "forms/FrmSetupUpDown.h"
+#include "forms/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,22 +27,10 @@ namespace qor {
 
 namespace {
 
-template <class T> T* Named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QLabel* ValueLabel(const char* name) {
-    auto* label = Named(new QLabel, name);
+    QLabel* label = CreateLabel({}, name);
     label->setMinimumWidth(30);
     return label;
-}
-
-QComboBox* Combo(const char* name, const QStringList& items) {
-    auto* combo = Named(new QComboBox, name);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    return combo;
 }
 
 QStringList Texts(const QualityGroup& group) {
@@ -53,14 +42,14 @@ QStringList Texts(const QualityGroup& group) {
 }
 
 QLineEdit* NumberEdit(const char* name) {
-    auto* edit = Named(new QLineEdit, name);
+    QLineEdit* edit = CreateEdit(name);
     edit->setFixedWidth(64);
     return edit;
 }
 
 // A caption and its control side by side in a grid.
 void AddCaptioned(QGridLayout* grid, int row, int column, const char* caption, QWidget* control) {
-    grid->addWidget(new QLabel(QString::fromUtf8(caption)), row, column);
+    grid->addWidget(CreateLabel(QString::fromUtf8(caption)), row, column);
     grid->addWidget(control, row, column + 1);
 }
 
@@ -91,17 +80,14 @@ void TSetupForm::CreateControls() {
 }
 
 QWidget* TSetupForm::CreateButtonRow() {
-    btnOK = Named(new QPushButton(QStringLiteral("ОК")), "btnOK");
-    btnCancel = Named(new QPushButton(QStringLiteral("Отменить")), "btnCancel");
-    btnSave = Named(new QPushButton(QStringLiteral("Сохранить")), "btnSave");
     // Enter belongs to the edit boxes of the viewport page; no button takes it.
-    for (QPushButton* button : {btnOK, btnCancel, btnSave}) {
-        button->setAutoDefault(false);
-    }
+    btnOK = CreateButton("btnOK", QStringLiteral("ОК"));
+    btnCancel = CreateButton("btnCancel", QStringLiteral("Отменить"));
+    btnSave = CreateButton("btnSave", QStringLiteral("Сохранить"));
     // Nothing has changed yet: keeping and saving wait for the first change.
     btnOK->setEnabled(false);
     btnSave->setEnabled(false);
-    laSettingsFile = Named(new QLabel, "laSettingsFile");
+    laSettingsFile = CreateLabel({}, "laSettingsFile");
     laSettingsFile->setMinimumWidth(10);
     laSettingsFile->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
@@ -135,8 +121,8 @@ QWidget* TSetupForm::CreateDevicePage() {
     // Shown only: the user cannot change the wireframe options or the colour model here.
     cbCull = Named(new QCheckBox(QStringLiteral("Cull")), "cbCull");
     cbHide = Named(new QCheckBox(QStringLiteral("Hiddenline")), "cbHide");
-    rbMono = Named(new QRadioButton(QStringLiteral("Mono")), "rbMono");
-    rbRGB = Named(new QRadioButton(QStringLiteral("RGB")), "rbRGB");
+    rbMono = CreateRadio("rbMono", QStringLiteral("Mono"));
+    rbRGB = CreateRadio("rbRGB", QStringLiteral("RGB"));
     for (QAbstractButton* shown :
          std::initializer_list<QAbstractButton*>{cbCull, cbHide, rbMono, rbRGB}) {
         shown->setAutoExclusive(false);
@@ -155,7 +141,7 @@ QWidget* TSetupForm::CreateDevicePage() {
     colourLayout->addWidget(rbRGB);
 
     cbDither = Named(new QCheckBox(QStringLiteral("дизеринг")), "cbDither");
-    laShd = Named(new QLabel, "laShd");
+    laShd = CreateLabel({}, "laShd");
     laShd->setMinimumWidth(36);
     laShd->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     udShades = Named(new TUpDown(0, 100), "udShades");
@@ -172,22 +158,22 @@ QWidget* TSetupForm::CreateDevicePage() {
     middle->addWidget(cbDither, 0, Qt::AlignBottom);
     middle->addStretch();
 
-    QualityCombo = Combo("QualityCombo", Texts(QualityItems()));
-    ShadeCombo = Combo("ShadeCombo", Texts(ShadeItems()));
-    LightCombo = Combo("LightCombo", Texts(LightItems()));
-    FillCombo = Combo("FillCombo", Texts(FillItems()));
-    TextureCombo = Combo("TextureCombo", TextureItems());
+    QualityCombo = CreateCombo("QualityCombo", Texts(QualityItems()));
+    ShadeCombo = CreateCombo("ShadeCombo", Texts(ShadeItems()));
+    LightCombo = CreateCombo("LightCombo", Texts(LightItems()));
+    FillCombo = CreateCombo("FillCombo", Texts(FillItems()));
+    TextureCombo = CreateCombo("TextureCombo", TextureItems());
     auto* combos = new QGridLayout;
     combos->setVerticalSpacing(4);
     combos->setHorizontalSpacing(6);
     AddCaptioned(combos, 0, 0, "Качество:", QualityCombo);
     AddCaptioned(combos, 1, 0, "Свет:", LightCombo);
     // The texture names are the longest: their combo reaches under the second column.
-    combos->addWidget(new QLabel(QStringLiteral("Техтуры:")), 2, 0);
+    combos->addWidget(CreateLabel(QStringLiteral("Техтуры:")), 2, 0);
     combos->addWidget(TextureCombo, 2, 1, 1, 2, Qt::AlignLeft);
     AddCaptioned(combos, 0, 2, "Режим текстур:", ShadeCombo);
     AddCaptioned(combos, 1, 2, "Заливка:", FillCombo);
-    combos->addWidget(new QLabel(QStringLiteral("Цветов в текстуре:")), 3, 2);
+    combos->addWidget(CreateLabel(QStringLiteral("Цветов в текстуре:")), 3, 2);
     combos->addLayout(shades, 3, 3);
     combos->setColumnStretch(4, 1);
 
@@ -205,11 +191,11 @@ QWidget* TSetupForm::CreateViewportPage() {
     lbVports = Named(new QListWidget, "lbVports");
     auto* left = new QVBoxLayout;
     left->setSpacing(3);
-    left->addWidget(new QLabel(QStringLiteral("Видеоэкраны :")));
+    left->addWidget(CreateLabel(QStringLiteral("Видеоэкраны :")));
     left->addWidget(lbVports, 1);
 
-    rbPerspective = Named(new QRadioButton(QStringLiteral("в перспективе")), "rbPerspective");
-    rbOrthographic = Named(new QRadioButton(QStringLiteral("ортографически")), "rbOrthographic");
+    rbPerspective = CreateRadio("rbPerspective", QStringLiteral("в перспективе"));
+    rbOrthographic = CreateRadio("rbOrthographic", QStringLiteral("ортографически"));
     cbScale = Named(new QCheckBox(QStringLiteral("пропорционально")), "cbScale");
     auto* image = new QGroupBox(QStringLiteral(" Изображение : "));
     auto* imageLayout = new QVBoxLayout(image);
@@ -243,7 +229,7 @@ QWidget* TSetupForm::CreateViewportPage() {
     auto* cameraLayout = new QGridLayout(camera);
     Tighten(cameraLayout, 3);
     AddCaptioned(cameraLayout, 0, 0, "Фокус", edField);
-    auto* planes = new QLabel(QStringLiteral("Секущие плоскости :"));
+    auto* planes = CreateLabel(QStringLiteral("Секущие плоскости :"));
     QFont underlined = planes->font();
     underlined.setUnderline(true);
     planes->setFont(underlined);
@@ -281,19 +267,16 @@ QWidget* TSetupForm::CreateRenderStatePage() {
     RSTypeCombo = Named(new QComboBox, "RSTypeCombo");
     RSValCombo = Named(new QComboBox, "RSValCombo");
     lbRS = Named(new QListWidget, "lbRS");
-    btnAdd = Named(new QPushButton(QStringLiteral("Добавить")), "btnAdd");
-    btnDelete = Named(new QPushButton(QStringLiteral("Удалить")), "btnDelete");
-    btnExecute = Named(new QPushButton(QStringLiteral("Применить")), "btnExecute");
-    for (QPushButton* button : {btnAdd, btnDelete, btnExecute}) {
-        button->setAutoDefault(false);
-    }
+    btnAdd = CreateButton("btnAdd", QStringLiteral("Добавить"));
+    btnDelete = CreateButton("btnDelete", QStringLiteral("Удалить"));
+    btnExecute = CreateButton("btnExecute", QStringLiteral("Применить"));
 
     auto* choice = new QVBoxLayout;
     choice->setSpacing(2);
-    choice->addWidget(new QLabel(QStringLiteral("Состояние:")));
+    choice->addWidget(CreateLabel(QStringLiteral("Состояние:")));
     choice->addWidget(RSTypeCombo);
     choice->addSpacing(4);
-    choice->addWidget(new QLabel(QStringLiteral("Значение:")));
+    choice->addWidget(CreateLabel(QStringLiteral("Значение:")));
     choice->addWidget(RSValCombo);
 
     auto* buttons = new QVBoxLayout;

@@ -77,8 +77,10 @@ void TSetupForm::btnExecClick() {
         const QString name = NamePart(line);
         const int value = TextToInteger(ValuePart(line));
         const int state = TextToInteger(ValueOfName(types, name));
-        ExecuteRenderState(D3DDevice.get(), static_cast<std::uint32_t>(state),
-                           static_cast<std::uint32_t>(value));
+        // The results are not examined: a state the device refuses stays as it was, and the next
+        // line still goes.
+        (void)ExecuteRenderState(D3DDevice.get(), static_cast<std::uint32_t>(state),
+                                 static_cast<std::uint32_t>(value));
     }
     RedrawScene();
 }

@@ -19,19 +19,21 @@ void TSetupForm::TakeSnapshot() {
     if (!RMDevice) {
         return;
     }
-    SavedDither = RMDevice->GetDither() ? 1 : 0;
-    SavedShades = RMDevice->GetShades();
-    SavedQuality = static_cast<std::int32_t>(RMDevice->GetQuality());
-    SavedTexQuality = static_cast<std::int8_t>(RMDevice->GetTextureQuality());
+    SavedDevice.Dither = RMDevice->GetDither() ? 1 : 0;
+    SavedDevice.Shades = RMDevice->GetShades();
+    SavedDevice.Quality = static_cast<std::int32_t>(RMDevice->GetQuality());
+    SavedDevice.TexQuality = static_cast<std::int8_t>(RMDevice->GetTextureQuality());
     FreeSnapshot();
     RefPtr<IDirect3DRMViewportArray> viewports;
-    RMDevice->GetViewports(viewports);
+    // The results are not examined: without a list, or without an element, the snapshot holds the
+    // viewports it could read.
+    (void)RMDevice->GetViewports(viewports);
     if (!viewports) {
         return;
     }
     for (std::uint32_t i = 0; i < viewports->GetSize(); ++i) {
         RefPtr<IDirect3DRMViewport> viewport;
-        viewports->GetElement(i, viewport);
+        (void)viewports->GetElement(i, viewport);
         SavedVports.emplace_back(viewport.get());
     }
 }
@@ -40,10 +42,11 @@ void TSetupForm::RestoreSnapshot() {
     if (!RMDevice) {
         return;
     }
-    RMDevice->SetDither(SavedDither != 0);
-    RMDevice->SetShades(SavedShades);
-    RMDevice->SetQuality(static_cast<D3DRMRENDERQUALITY>(SavedQuality));
-    RMDevice->SetTextureQuality(SavedTexQuality);
+    // The results are not examined: every value came from the device itself.
+    (void)RMDevice->SetDither(SavedDevice.Dither != 0);
+    (void)RMDevice->SetShades(SavedDevice.Shades);
+    (void)RMDevice->SetQuality(static_cast<D3DRMRENDERQUALITY>(SavedDevice.Quality));
+    (void)RMDevice->SetTextureQuality(SavedDevice.TexQuality);
     for (TVportData& data : SavedVports) {
         data.ApplyToOwn();
     }
@@ -58,14 +61,11 @@ void TSetupForm::SaveToIni() {
     MakeSettingsFolder(fileName);
     std::vector<SavedViewportSettings> viewports;
     for (const TVportData& data : SavedVports) {
-        viewports.push_back({QString::fromUtf8(ObjectName(data.Viewport)), data.Projection,
-                             data.UniformScaling, data.Front, data.Back, data.Field, data.Left,
-                             data.Right, data.Bottom, data.Top});
+        viewports.push_back({ObjectName(data.Viewport), data});
     }
-    const SavedDeviceSettings device{SavedDither, SavedShades, SavedQuality, SavedTexQuality};
     // A key that cannot be written ends the save there with IniWriteError ("Unable to write to
     // <file>"); the keys before it stay written.
-    for (const IniEntry& entry : SettingsEntries(device, viewports, RenderStateLines())) {
+    for (const IniEntry& entry : SettingsEntries(SavedDevice, viewports, RenderStateLines())) {
         WriteProfileString(entry.Section, entry.Key, entry.Value, fileName);
     }
     // The file may have gone to the configuration folder: say where.

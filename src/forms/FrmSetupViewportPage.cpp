@@ -59,16 +59,18 @@ void TSetupForm::FillVportList() {
     lbVports->clear();
     CurrentVport = nullptr;
     RefPtr<IDirect3DRMViewportArray> viewports;
-    RMDevice->GetViewports(viewports);
+    // The results are not examined: without a list the page stays empty; a name that cannot be
+    // read leaves the entry unnamed.
+    (void)RMDevice->GetViewports(viewports);
     if (!viewports || viewports->GetSize() == 0) {
         return;
     }
     for (std::uint32_t i = 0; i < viewports->GetSize(); ++i) {
         RefPtr<IDirect3DRMViewport> viewport;
-        viewports->GetElement(i, viewport);
+        (void)viewports->GetElement(i, viewport);
         std::vector<char> name(256, '\0');
         auto size = static_cast<std::uint32_t>(name.size());
-        viewport->GetName(&size, name.data());
+        (void)viewport->GetName(&size, name.data());
         auto* item = new QListWidgetItem(size > 1 ? QString::fromUtf8(name.data())
                                                   : QStringLiteral("NONAME_%1").arg(i));
         item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(viewport.get())));
@@ -106,7 +108,8 @@ void TSetupForm::ShowVport() {
     D3DVALUE right = 0;
     D3DVALUE bottom = 0;
     D3DVALUE top = 0;
-    viewport->GetPlane(&left, &right, &bottom, &top);
+    // The result is not examined: the plane of a live viewport is always there.
+    (void)viewport->GetPlane(&left, &right, &bottom, &top);
     edLeft->setText(PageNumber(left));
     edRight->setText(PageNumber(right));
     edBottom->setText(PageNumber(bottom));
@@ -122,13 +125,15 @@ void TSetupForm::AnyVportClick(const QObject* sender) {
         return;
     }
     CurrentVport = SelectedVport();
+    // The results of the viewport page's settings are not examined: the page shows the
+    // viewport's own settings again right after, so a value it refuses shows as not taken.
     if (rbPerspective->isChecked()) {
-        CurrentVport->SetProjection(D3DRMPROJECT_PERSPECTIVE);
+        (void)CurrentVport->SetProjection(D3DRMPROJECT_PERSPECTIVE);
     } else if (rbOrthographic->isChecked()) {
-        CurrentVport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC);
+        (void)CurrentVport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC);
     }
     if (sender == cbScale) {
-        CurrentVport->SetUniformScaling(cbScale->isChecked());
+        (void)CurrentVport->SetUniformScaling(cbScale->isChecked());
     }
     RedrawScene();
     ShowVport();
@@ -149,11 +154,11 @@ void TSetupForm::VPortKeyPress(const QObject* sender, int key) {
     try {
         const float value = EditValue(edit);
         if (edit == edBack) {
-            CurrentVport->SetBack(value);
+            (void)CurrentVport->SetBack(value);
         } else if (edit == edFront) {
-            CurrentVport->SetFront(value);
+            (void)CurrentVport->SetFront(value);
         } else if (edit == edField) {
-            CurrentVport->SetField(value);
+            (void)CurrentVport->SetField(value);
         }
         MarkChanged();
     } catch (const ConversionError& error) {
@@ -174,7 +179,7 @@ void TSetupForm::AnyPlaneKeyPress(const QObject*, int key) {
         const float right = EditValue(edRight);
         const float bottom = EditValue(edBottom);
         const float top = EditValue(edTop);
-        CurrentVport->SetPlane(left, right, bottom, top);
+        (void)CurrentVport->SetPlane(left, right, bottom, top);
         MarkChanged();
     } catch (const ConversionError& error) {
         ShowException(error);

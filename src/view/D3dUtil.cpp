@@ -20,7 +20,8 @@ namespace {
 // The line that failure messages are traced under.
 constexpr int kTraceLine = 42;
 
-char nameBuffer[256];
+// The longest name read, its closing zero included.
+constexpr std::size_t kNameSize = 256;
 
 void Put(std::uint8_t* at, const void* data, std::size_t size) {
     std::memcpy(at, data, size);
@@ -108,7 +109,8 @@ HRESULT ExecuteRenderState(IDirect3DDevice* device, std::uint32_t state, std::ui
         return result;
     }
     const D3DEXECUTEDATA data = RenderStateExecuteData();
-    buffer->SetExecuteData(&data);
+    // Setting the execute data is not examined: the record is always the same, valid one.
+    (void)buffer->SetExecuteData(&data);
     result = device->BeginScene();
     if (Failed(result)) {
         return result;
@@ -123,13 +125,15 @@ void ClearFrame(IDirect3DRMFrame* frame) {
     ClearFrameContents(frame);
 }
 
-const char* ObjectName(const IDirect3DRMObject* object) {
+QString ObjectName(const IDirect3DRMObject* object) {
     if (object == nullptr) {
-        return "";
+        return {};
     }
-    std::uint32_t size = sizeof nameBuffer;
-    object->GetName(&size, nameBuffer);
-    return nameBuffer;
+    char name[kNameSize] = {};
+    std::uint32_t size = sizeof name;
+    // Not examined: a longer name comes back cut to the buffer, which is the name shown.
+    (void)object->GetName(&size, name);
+    return QString::fromUtf8(name);
 }
 
 } // namespace qor

@@ -29,12 +29,14 @@ void ReportFailure(const QString& source, int line, HRESULT code, const QString&
 
 // Forces a render state on the Direct3D device behind a retained-mode device. E_INVALIDARG
 // without a device.
-HRESULT SetRenderState(IDirect3DRMDevice* device, std::uint32_t state, std::uint32_t value);
+[[nodiscard]] HRESULT SetRenderState(IDirect3DRMDevice* device, std::uint32_t state,
+                                     std::uint32_t value);
 
 // Runs a one-shot execute buffer on the device's first viewport that turns the state's
 // override off, sets the state, and turns the override on. E_INVALIDARG without a device; else
 // the first failure, or the last success.
-HRESULT ExecuteRenderState(IDirect3DDevice* device, std::uint32_t state, std::uint32_t value);
+[[nodiscard]] HRESULT ExecuteRenderState(IDirect3DDevice* device, std::uint32_t state,
+                                         std::uint32_t value);
 
 // The 32 bytes of that buffer: a render-state instruction with three records, then exit.
 std::array<std::uint8_t, 32> RenderStateInstructions(std::uint32_t state, std::uint32_t value);
@@ -45,8 +47,7 @@ D3DEXECUTEDATA RenderStateExecuteData();
 // failed call is reported with ReportFailure and ends the clearing there. Nothing for null.
 void ClearFrame(IDirect3DRMFrame* frame);
 
-// The object's name in the module's one 256-byte buffer (overwritten by every call), or an
-// empty text for no object.
-const char* ObjectName(const IDirect3DRMObject* object);
+// The object's name, at most 255 bytes of it, or an empty text for no object.
+QString ObjectName(const IDirect3DRMObject* object);
 
 } // namespace qor

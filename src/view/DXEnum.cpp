@@ -45,15 +45,17 @@ HRESULT EnumDeviceCallback(const GUID* guid, const char* description, const char
 
 void EnumerateDrivers() {
     RefPtr<IDirectDraw> directDraw;
-    DirectDrawCreate(nullptr, directDraw);
+    // Results are not examined: a missing object ends the enumeration, and a driver that cannot be
+    // listed is left out.
+    (void)DirectDrawCreate(nullptr, directDraw);
     if (!directDraw) {
         return;
     }
     RefPtr<IDirect3D> direct3D;
-    directDraw->QueryInterface(IID_IDirect3D, direct3D);
+    (void)directDraw->QueryInterface(IID_IDirect3D, direct3D);
     if (direct3D) {
         ResetDriverList();
-        direct3D->EnumDevices(EnumDeviceCallback, nullptr);
+        (void)direct3D->EnumDevices(EnumDeviceCallback, nullptr);
     }
 }
 

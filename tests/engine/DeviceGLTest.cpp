@@ -1,5 +1,8 @@
 // Devices: settings and their refusals, drivers, the process-wide device list, GPU copies made
 // once, and a scene that frees every object when released.
+#include "../support/GlErrors.h"
+#include "../support/PictureRecord.h"
+#include "../support/Require.h"
 #include "GlScene.h"
 
 #include <QOpenGLContext>
@@ -41,7 +44,7 @@ TEST(DeviceTest, StartsWithTheDefaultsAndRefusesUnknownSettings) {
 
 TEST(DeviceTest, DriverGuidPicksTheDriverAndAnUnknownOneMakesNoDevice) {
     RefPtr<IDirect3DRM> engine;
-    Direct3DRMCreate(engine);
+    test::Require(Direct3DRMCreate(engine));
     RefPtr<IDirectDrawClipper> clipper = MakeRef<IDirectDrawClipper>();
     RefPtr<IDirect3DRMDevice> device;
     const GUID unknown{1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
@@ -64,18 +67,19 @@ TEST(DeviceTest, AnyEngineObjectListsAndRendersEveryDevice) {
     ASSERT_TRUE(s.Ok());
     s.AddModel(test::BoxX(1, {}), 0, 0, 5);
     RefPtr<IDirect3DRM> other;
-    Direct3DRMCreate(other);
+    test::Require(Direct3DRMCreate(other));
     RefPtr<IDirect3DRMDeviceArray> devices;
     ASSERT_EQ(other->GetDevices(devices), D3DRM_OK);
     ASSERT_EQ(devices->GetSize(), 1u);
     RefPtr<IDirect3DRMDevice> first;
-    devices->GetElement(0, first);
+    test::Require(devices->GetElement(0, first));
     EXPECT_EQ(first, s.device);
-    other->Tick(0);
+    test::Require(other->Tick(0));
     EXPECT_EQ(s.device->GetTrianglesDrawn(), 12u);
     EXPECT_EQ(s.device->LastFrameStats().triangles, 12u);
-    other->Tick(0);
+    test::Require(other->Tick(0));
     EXPECT_EQ(s.device->GetTrianglesDrawn(), 24u) << "counted since the device was made";
+    test::RequireNoGlError();
 }
 
 TEST(DeviceTest, TickPresentsEveryDeviceThroughUpdate) {
@@ -83,7 +87,8 @@ TEST(DeviceTest, TickPresentsEveryDeviceThroughUpdate) {
     ASSERT_TRUE(s.Ok());
     int presented = 0;
     s.device->SetPresenter([&presented] { ++presented; });
-    s.engine->Tick(1);
+    test::Require(s.engine->Tick(1));
+    test::RequireNoGlError();
     RefPtr<IDirect3DRMWinDevice> win;
     EXPECT_EQ(s.device->QueryInterface(IID_IDirect3D, win), E_NOINTERFACE);
     ASSERT_EQ(s.device->QueryInterface(IID_IDirect3DRMWinDevice, win), D3DRM_OK);
@@ -99,15 +104,16 @@ TEST(DeviceTest, GpuCopiesAreMadeOnceAndDroppedWithTheirMesh) {
     RefPtr<IDirect3DRMFrame> b = s.AddModel(test::SphereX(1, 8, 4, {}), 1, 0, 5);
     EXPECT_EQ(s.device->GpuMeshCount(), 0u) << "nothing is uploaded before the first draw";
     for (int i = 0; i < 5; ++i) {
-        s.engine->Tick(1);
+        test::Require(s.engine->Tick(1));
     }
     EXPECT_EQ(s.device->GpuUploadCount(), 2u);
     EXPECT_EQ(s.device->GpuMeshCount(), 2u);
-    s.scene->DeleteChild(b.get());
+    test::Require(s.scene->DeleteChild(b.get()));
     b.reset(); // the frame and its mesh builder go away
     EXPECT_EQ(s.device->GpuMeshCount(), 1u);
-    s.engine->Tick(1);
+    test::Require(s.engine->Tick(1));
     EXPECT_EQ(s.device->GpuUploadCount(), 2u);
+    test::RequireNoGlError();
 }
 
 TEST(DeviceTest, TheWholeSceneIsFreedWhenReleased) {
@@ -115,34 +121,39 @@ TEST(DeviceTest, TheWholeSceneIsFreedWhenReleased) {
     {
         GlScene s(64, 48);
         ASSERT_TRUE(s.Ok());
-        s.AddModel(test::BoxX(1, {}), 0, 0, 5)->SetRotation(s.scene.get(), 0, 1, 0, 0.1f);
+        test::Require(
+            s.AddModel(test::BoxX(1, {}), 0, 0, 5)->SetRotation(s.scene.get(), 0, 1, 0, 0.1f));
         s.AddDirectionalLight(1, 1, 1);
         RefPtr<IDirect3DDevice> d3d;
-        s.device->GetDirect3DDevice(d3d);
+        test::Require(s.device->GetDirect3DDevice(d3d));
         EXPECT_EQ(s.ForceState(D3DRENDERSTATE_CULLMODE, D3DCULL_NONE), D3D_OK);
-        s.engine->Tick(1);
+        test::Require(s.engine->Tick(1));
+        test::RequireNoGlError();
         EXPECT_GT(IDirect3DRMObject::LiveObjectCount(), before + 8);
         // The view host's order: viewport, device, then the scene.
         s.viewport.reset();
         s.device.reset();
         RefPtr<IDirect3DRMDeviceArray> devices;
-        s.engine->GetDevices(devices);
+        test::Require(s.engine->GetDevices(devices));
         EXPECT_EQ(devices->GetSize(), 1u) << "the Direct3D device still holds it";
     }
     EXPECT_EQ(IDirect3DRMObject::LiveObjectCount(), before);
     RefPtr<IDirect3DRM> engine;
-    Direct3DRMCreate(engine);
+    test::Require(Direct3DRMCreate(engine));
     RefPtr<IDirect3DRMDeviceArray> devices;
-    engine->GetDevices(devices);
+    test::Require(engine->GetDevices(devices));
     EXPECT_EQ(devices->GetSize(), 0u);
 }
 
 TEST(DeviceTest, ReplacingTheDeviceKeepsTheSceneDrawable) {
     GlScene s(64, 48);
     ASSERT_TRUE(s.Ok());
-    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
+    test::Require(s.device->SetQuality(D3DRMRENDER_UNLITFLAT));
     s.AddModel(test::BoxX(1, {}), 0, 0, 5);
-    EXPECT_EQ(test::At(s.Render(), 32, 24), Qt::white);
+    const QImage before = s.Render();
+    test::PictureRecord first(QStringLiteral("first_device"), before);
+    first.ExpectSpot({32, 24}, Qt::white);
+    EXPECT_EQ(test::At(before, 32, 24), Qt::white);
     // What the view host does on a driver change: drop the viewport and device, make new ones.
     s.viewport.reset();
     s.device.reset();
@@ -151,8 +162,11 @@ TEST(DeviceTest, ReplacingTheDeviceKeepsTheSceneDrawable) {
         D3DRM_OK);
     ASSERT_EQ(s.engine->CreateViewport(s.device.get(), s.camera.get(), 0, 0, 64, 48, s.viewport),
               D3DRM_OK);
-    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
-    EXPECT_EQ(test::At(s.Render(), 32, 24), Qt::white);
+    test::Require(s.device->SetQuality(D3DRMRENDER_UNLITFLAT));
+    const QImage after = s.Render();
+    test::PictureRecord second(QStringLiteral("second_device"), after);
+    second.ExpectSpot({32, 24}, Qt::white);
+    EXPECT_EQ(test::At(after, 32, 24), Qt::white);
 }
 
 // Growing keeps the device's viewports and settings; a side is never made smaller, and a size

@@ -1,5 +1,6 @@
 // The DirectDraw object, clippers, the Direct3D interface and the driver enumeration.
 #include "engine/DirectDraw.h"
+#include "../support/Require.h"
 #include "engine/Drivers.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ TEST(DirectDrawTest, OnlyTheDefaultDisplayExists) {
     ASSERT_EQ(directDraw->CreateClipper(0, clipper), DD_OK);
     EXPECT_EQ(clipper->SetHWnd(0, 0x1234), DD_OK);
     WindowHandle window = 0;
-    clipper->GetHWnd(&window);
+    test::Require(clipper->GetHWnd(&window));
     EXPECT_EQ(window, 0x1234u);
     RefPtr<IDirect3D> direct3D;
     EXPECT_EQ(directDraw->QueryInterface(IID_IDirect3DRMWinDevice, direct3D), E_NOINTERFACE);
@@ -63,7 +64,7 @@ TEST(DirectDrawTest, EnumDevicesReportsTheRgbAndTheMonoDriver) {
     }
     Enumerated first;
     first.stopAfter = 1;
-    direct3D->EnumDevices(Collect, &first);
+    test::Require(direct3D->EnumDevices(Collect, &first));
     EXPECT_EQ(first.guids.size(), 1u) << "cancel stops the enumeration";
     EXPECT_EQ(direct3D->EnumDevices(nullptr, nullptr), DDERR_INVALIDPARAMS);
 }

@@ -1,5 +1,6 @@
 // Renders a small test scene in every fill and shade mode and in the mono colour model, and
 // saves each picture as a PNG: engine_shots <folder>.
+#include "../support/Require.h"
 #include "GlScene.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ void BuildScene(test::GlScene& s) {
     test::XMaterial red;
     red.diffuse = {0.9f, 0.2f, 0.2f, 1};
     RefPtr<IDirect3DRMFrame> box = s.AddModel(test::BoxX(0.6f, red), -1.3f, 0, 6);
-    box->AddRotation(D3DRMCOMBINE_BEFORE, 0, 1, 0, 0.6f);
+    test::Require(box->AddRotation(D3DRMCOMBINE_BEFORE, 0, 1, 0, 0.6f));
     test::XMaterial blue;
     blue.diffuse = {0.3f, 0.4f, 1, 1};
     blue.power = 25;
@@ -36,15 +37,15 @@ void BuildScene(test::GlScene& s) {
     s.AddModel(test::SphereX(0.8f, 16, 10, blue), 1.2f, 0.2f, 6);
     s.AddAmbientLight(0.25f, 0.25f, 0.25f);
     RefPtr<IDirect3DRMFrame> lightFrame;
-    s.engine->CreateFrame(s.scene.get(), lightFrame);
-    lightFrame->SetOrientation(s.scene.get(), 0.6f, -0.8f, 0.5f, 0, 1, 0);
+    test::Require(s.engine->CreateFrame(s.scene.get(), lightFrame));
+    test::Require(lightFrame->SetOrientation(s.scene.get(), 0.6f, -0.8f, 0.5f, 0, 1, 0));
     RefPtr<IDirect3DRMLight> light;
-    s.engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 1, 1, 1, light);
-    lightFrame->AddLight(light.get());
-    s.camera->SetPosition(s.scene.get(), 0, 3, 0);
-    s.camera->SetOrientation(s.scene.get(), 0, -0.45f, 1, 0, 1, 0);
-    s.viewport->SetField(0.45f);
-    s.scene->SetSceneBackgroundRGB(0.1f, 0.1f, 0.15f);
+    test::Require(s.engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 1, 1, 1, light));
+    test::Require(lightFrame->AddLight(light.get()));
+    test::Require(s.camera->SetPosition(s.scene.get(), 0, 3, 0));
+    test::Require(s.camera->SetOrientation(s.scene.get(), 0, -0.45f, 1, 0, 1, 0));
+    test::Require(s.viewport->SetField(0.45f));
+    test::Require(s.scene->SetSceneBackgroundRGB(0.1f, 0.1f, 0.15f));
 }
 
 } // namespace
@@ -73,10 +74,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "no device\n");
             return 1;
         }
-        s.device->SetQuality(shot.quality);
-        s.device->SetDither(shot.dither);
+        test::Require(s.device->SetQuality(shot.quality));
+        test::Require(s.device->SetDither(shot.dither));
         if (shot.driver == mono) {
-            s.device->SetShades(8);
+            test::Require(s.device->SetShades(8));
         }
         BuildScene(s);
         const QString path = out.filePath(shot.file);

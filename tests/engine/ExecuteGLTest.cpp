@@ -1,4 +1,6 @@
 // The immediate-mode device: its viewport list, execute buffers and scenes.
+#include "../support/GlErrors.h"
+#include "../support/Require.h"
 #include "GlScene.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +14,13 @@ class ExecuteTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(s.Ok());
-        s.device->GetDirect3DDevice(d3d);
-        d3d->NextViewport(nullptr, head, D3DNEXT_HEAD);
+        test::Require(s.device->GetDirect3DDevice(d3d));
+        test::Require(d3d->NextViewport(nullptr, head, D3DNEXT_HEAD));
         ASSERT_NE(head, nullptr);
+    }
+    void TearDown() override {
+        EXPECT_EQ(test::GlErrorNames(test::TakeGlErrors()).toStdString(), "none")
+            << "left by the execute buffers";
     }
     RefPtr<IDirect3DExecuteBuffer> Buffer(std::uint32_t size) {
         D3DEXECUTEBUFFERDESC desc{};
@@ -33,7 +39,7 @@ protected:
 
 TEST_F(ExecuteTest, NextViewportWalksTheDevicesViewports) {
     RefPtr<IDirect3DRMViewport> second;
-    s.engine->CreateViewport(s.device.get(), s.camera.get(), 0, 0, 10, 10, second);
+    test::Require(s.engine->CreateViewport(s.device.get(), s.camera.get(), 0, 0, 10, 10, second));
     RefPtr<IDirect3DViewport> next;
     ASSERT_EQ(d3d->NextViewport(head.get(), next, D3DNEXT_NEXT), D3D_OK);
     EXPECT_EQ(next->Retained(), second.get());
@@ -79,9 +85,9 @@ TEST_F(ExecuteTest, LockingAndExecuteDataAreChecked) {
     ASSERT_NE(desc.lpData, nullptr);
     EXPECT_EQ(static_cast<std::uint8_t*>(desc.lpData)[31], 0);
     EXPECT_EQ(buffer->Lock(&desc), DDERR_SURFACEBUSY);
-    d3d->BeginScene();
+    test::Require(d3d->BeginScene());
     EXPECT_EQ(d3d->Execute(buffer.get(), head.get(), D3DEXECUTE_UNCLIPPED), DDERR_SURFACEBUSY);
-    d3d->EndScene();
+    test::Require(d3d->EndScene());
     EXPECT_EQ(buffer->Unlock(), D3D_OK);
     EXPECT_EQ(buffer->Unlock(), DDERR_NOTLOCKED);
     D3DEXECUTEDATA data{};
@@ -92,7 +98,7 @@ TEST_F(ExecuteTest, LockingAndExecuteDataAreChecked) {
     data.dwInstructionLength = 16;
     EXPECT_EQ(buffer->SetExecuteData(&data), D3D_OK);
     D3DEXECUTEDATA read{};
-    buffer->GetExecuteData(&read);
+    test::Require(buffer->GetExecuteData(&read));
     EXPECT_EQ(read.dwInstructionOffset, 16u);
 }
 

@@ -1,5 +1,7 @@
 // The OpenGL tests' scene.
 #include "GlScene.h"
+#include "../support/GlErrors.h"
+#include "../support/Require.h"
 
 #include <QSet>
 
@@ -8,14 +10,14 @@
 namespace qor::test {
 
 GlScene::GlScene(int width, int height, const GUID* driver) {
-    Direct3DRMCreate(engine);
-    DirectDrawCreate(nullptr, directDraw);
-    directDraw->CreateClipper(0, clipper);
-    engine->CreateDeviceFromClipper(clipper.get(), driver, width, height, device);
-    engine->CreateFrame(nullptr, scene);
-    engine->CreateFrame(scene.get(), camera);
+    Require(Direct3DRMCreate(engine));
+    Require(DirectDrawCreate(nullptr, directDraw));
+    Require(directDraw->CreateClipper(0, clipper));
+    Require(engine->CreateDeviceFromClipper(clipper.get(), driver, width, height, device));
+    Require(engine->CreateFrame(nullptr, scene));
+    Require(engine->CreateFrame(scene.get(), camera));
     if (device) {
-        engine->CreateViewport(device.get(), camera.get(), 0, 0, width, height, viewport);
+        Require(engine->CreateViewport(device.get(), camera.get(), 0, 0, width, height, viewport));
     }
 }
 
@@ -24,31 +26,31 @@ RefPtr<IDirect3DRMFrame> GlScene::AddModel(const QByteArray& file, float x, floa
     const QString path = dir.filePath(QString("model%1.x").arg(files_++));
     WriteFile(path, file);
     RefPtr<IDirect3DRMFrame> frame;
-    engine->CreateFrame(parent != nullptr ? parent : scene.get(), frame);
-    frame->SetPosition(scene.get(), x, y, z);
+    Require(engine->CreateFrame(parent != nullptr ? parent : scene.get(), frame));
+    Require(frame->SetPosition(scene.get(), x, y, z));
     RefPtr<IDirect3DRMMeshBuilder> builder;
-    engine->CreateMeshBuilder(builder);
+    Require(engine->CreateMeshBuilder(builder));
     if (Succeeded(builder->Load(path.toUtf8().constData(), nullptr, D3DRMLOAD_FROMFILE))) {
-        frame->AddVisual(builder.get());
+        Require(frame->AddVisual(builder.get()));
     }
     return frame;
 }
 
 void GlScene::AddDirectionalLight(float r, float g, float b) {
     RefPtr<IDirect3DRMLight> light;
-    engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, r, g, b, light);
-    camera->AddLight(light.get());
+    Require(engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, r, g, b, light));
+    Require(camera->AddLight(light.get()));
 }
 
 void GlScene::AddAmbientLight(float r, float g, float b) {
     RefPtr<IDirect3DRMLight> light;
-    engine->CreateLightRGB(D3DRMLIGHT_AMBIENT, r, g, b, light);
-    scene->AddLight(light.get());
+    Require(engine->CreateLightRGB(D3DRMLIGHT_AMBIENT, r, g, b, light));
+    Require(scene->AddLight(light.get()));
 }
 
 HRESULT GlScene::ForceState(std::uint32_t state, std::uint32_t value) {
     RefPtr<IDirect3DDevice> d3d;
-    device->GetDirect3DDevice(d3d);
+    Require(device->GetDirect3DDevice(d3d));
     RefPtr<IDirect3DViewport> first;
     HRESULT result = d3d->NextViewport(nullptr, first, D3DNEXT_HEAD);
     if (Failed(result)) {
@@ -59,8 +61,8 @@ HRESULT GlScene::ForceState(std::uint32_t state, std::uint32_t value) {
     desc.dwFlags = D3DDEB_BUFSIZE;
     desc.dwBufferSize = 32;
     RefPtr<IDirect3DExecuteBuffer> buffer;
-    d3d->CreateExecuteBuffer(&desc, buffer);
-    buffer->Lock(&desc);
+    Require(d3d->CreateExecuteBuffer(&desc, buffer));
+    Require(buffer->Lock(&desc));
     const D3DINSTRUCTION states{D3DOP_STATERENDER, 8, 2};
     const D3DSTATE records[2] = {{state, value}, {state + D3DSTATE_OVERRIDE_BIAS, 1}};
     const D3DINSTRUCTION exit{D3DOP_EXIT, 0, 0};
@@ -68,20 +70,22 @@ HRESULT GlScene::ForceState(std::uint32_t state, std::uint32_t value) {
     std::memcpy(bytes, &states, 4);
     std::memcpy(bytes + 4, records, 16);
     std::memcpy(bytes + 20, &exit, 4);
-    buffer->Unlock();
+    Require(buffer->Unlock());
     D3DEXECUTEDATA data{};
     data.dwSize = sizeof data;
     data.dwInstructionLength = 24;
-    buffer->SetExecuteData(&data);
-    d3d->BeginScene();
+    Require(buffer->SetExecuteData(&data));
+    Require(d3d->BeginScene());
     result = d3d->Execute(buffer.get(), first.get(), D3DEXECUTE_UNCLIPPED);
-    d3d->EndScene();
+    Require(d3d->EndScene());
     return result;
 }
 
 QImage GlScene::Render() {
-    engine->Tick(0);
-    return device->GrabImage();
+    Require(engine->Tick(0));
+    QImage image = device->GrabImage();
+    RequireNoGlError();
+    return image;
 }
 
 QColor At(const QImage& image, int x, int y) {

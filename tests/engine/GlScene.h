@@ -28,7 +28,7 @@ public:
     void AddAmbientLight(float r, float g, float b);
     // Sets a render state with its override on, through an execute buffer.
     HRESULT ForceState(std::uint32_t state, std::uint32_t value);
-    // Tick(0) and the device's picture.
+    // Tick(0) and the device's picture; throws when the drawing left an OpenGL error.
     QImage Render();
 
     QTemporaryDir dir;

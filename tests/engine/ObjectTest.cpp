@@ -1,4 +1,5 @@
 // Reference counts, names, object arrays and GUID text.
+#include "../support/Require.h"
 #include "engine/Engine.h"
 #include "engine/Frame.h"
 #include "engine/Guid.h"
@@ -15,9 +16,9 @@ namespace {
 TEST(ObjectTest, LastReleaseDestroysAndTheLiveCountFollows) {
     const std::int64_t before = IDirect3DRMObject::LiveObjectCount();
     RefPtr<IDirect3DRM> engine;
-    Direct3DRMCreate(engine);
+    test::Require(Direct3DRMCreate(engine));
     RefPtr<IDirect3DRMFrame> frame;
-    engine->CreateFrame(nullptr, frame);
+    test::Require(engine->CreateFrame(nullptr, frame));
     EXPECT_EQ(IDirect3DRMObject::LiveObjectCount(), before + 2);
     RefPtr<IDirect3DRMFrame> second = frame;
     EXPECT_EQ(frame->AddRef(), 3u);
@@ -37,7 +38,7 @@ TEST(ObjectTest, GetNameReportsTheSizeWithItsTerminatingZero) {
     EXPECT_EQ(frame->GetName(&size, buffer), D3DRM_OK);
     EXPECT_EQ(size, 1u) << "no name: only the terminating zero";
     EXPECT_STREQ(buffer, "");
-    frame->SetName("VideoPort");
+    test::Require(frame->SetName("VideoPort"));
     size = sizeof buffer;
     EXPECT_EQ(frame->GetName(&size, buffer), D3DRM_OK);
     EXPECT_EQ(size, 10u);
@@ -50,7 +51,7 @@ TEST(ObjectTest, GetNameReportsTheSizeWithItsTerminatingZero) {
 
 TEST(ObjectTest, GetNameNeverWritesPastTheBuffer) {
     RefPtr<IDirect3DRMFrame> frame = MakeRef<IDirect3DRMFrame>();
-    frame->SetName(std::string(300, 'a').c_str());
+    test::Require(frame->SetName(std::string(300, 'a').c_str()));
     char buffer[8];
     std::memset(buffer, 'x', sizeof buffer);
     std::uint32_t size = 5;

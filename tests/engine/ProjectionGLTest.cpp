@@ -1,5 +1,7 @@
 // Where scene points land on the device, in both projections, and how the field and uniform
 // scaling change that.
+#include "../support/PictureRecord.h"
+#include "../support/Require.h"
 #include "GlScene.h"
 
 #include <gtest/gtest.h>
@@ -48,8 +50,8 @@ TEST_P(SceneToPixelTest, KnownPointLandsOnKnownPixel) {
     const PointCase& c = GetParam();
     GlScene s(200, 100);
     ASSERT_TRUE(s.Ok());
-    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
-    s.viewport->SetProjection(c.projection);
+    test::Require(s.device->SetQuality(D3DRMRENDER_UNLITFLAT));
+    test::Require(s.viewport->SetProjection(c.projection));
     ASSERT_EQ(s.viewport->SetField(1), D3DRM_OK);
     s.AddModel(test::BoxX(c.half, White()), c.x, c.y, c.z);
     const QPointF centre = LitCentre(s.Render());
@@ -83,7 +85,7 @@ TEST(ViewportTest, FieldOfZeroOrLessIsRefusedAndTheOldOneKept) {
     }
     EXPECT_EQ(s.viewport->GetField(), 14.0f);
     D3DVALUE l, r, b, t;
-    s.viewport->GetPlane(&l, &r, &b, &t);
+    test::Require(s.viewport->GetPlane(&l, &r, &b, &t));
     EXPECT_FLOAT_EQ(b, -14);
     EXPECT_FLOAT_EQ(t, 14);
     EXPECT_FLOAT_EQ(r, 28) << "the longer side follows the aspect";
@@ -112,10 +114,10 @@ TEST_P(ResizeTest, UniformScalingDecidesWhetherAResizeStretches) {
     const ResizeCase& c = GetParam();
     GlScene s(200, 100);
     ASSERT_TRUE(s.Ok());
-    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
-    s.viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC);
-    s.viewport->SetField(1);
-    s.viewport->SetUniformScaling(c.uniform);
+    test::Require(s.device->SetQuality(D3DRMRENDER_UNLITFLAT));
+    test::Require(s.viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC));
+    test::Require(s.viewport->SetField(1));
+    test::Require(s.viewport->SetUniformScaling(c.uniform));
     ASSERT_EQ(s.viewport->Configure(0, 0, 100, 100), D3DRM_OK);
     EXPECT_EQ(s.viewport->GetWidth(), 100);
     s.AddModel(test::BoxX(0.04f, White()), 0.5f, 0, 5);
@@ -188,9 +190,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ViewportTest, ViewportsDrawOnlyInsideTheirRectangle) {
     GlScene s(200, 100);
     ASSERT_TRUE(s.Ok());
-    s.scene->SetSceneBackgroundRGB(0, 0, 1);
-    s.viewport->Configure(100, 50, 100, 50);
+    test::Require(s.scene->SetSceneBackgroundRGB(0, 0, 1));
+    test::Require(s.viewport->Configure(100, 50, 100, 50));
     const QImage image = s.Render();
+    test::PictureRecord record(QStringLiteral("viewport"), image);
+    record.ExpectSpot({150, 75}, QColor(0, 0, 255));
+    record.ExpectSpot({50, 25}, Qt::black);
     EXPECT_EQ(test::At(image, 150, 75), QColor(0, 0, 255));
     EXPECT_EQ(test::At(image, 50, 25), QColor(0, 0, 0)) << "outside: never drawn";
 }

@@ -1,5 +1,7 @@
 // Each device setting changes the picture the way it should: fill, shade mode, lighting, the
 // mono colour model with its shades and dither, and the texture filter.
+#include "../support/PictureRecord.h"
+#include "../support/Require.h"
 #include "GlScene.h"
 
 #include <QSet>
@@ -27,16 +29,16 @@ QImage RenderSphere(D3DRMRENDERQUALITY quality, const XMaterial& material,
     if (!s.Ok()) {
         return {};
     }
-    s.device->SetQuality(quality);
+    test::Require(s.device->SetQuality(quality));
     s.AddAmbientLight(0.1f, 0.1f, 0.1f);
     s.AddDirectionalLight(0.9f, 0.9f, 0.9f);
     // Light from the upper left, so that the sphere shades across its face.
     RefPtr<IDirect3DRMFrame> lightFrame;
-    s.engine->CreateFrame(s.scene.get(), lightFrame);
-    lightFrame->SetOrientation(s.scene.get(), 0.5f, -0.5f, 1, 0, 1, 0);
+    test::Require(s.engine->CreateFrame(s.scene.get(), lightFrame));
+    test::Require(lightFrame->SetOrientation(s.scene.get(), 0.5f, -0.5f, 1, 0, 1, 0));
     RefPtr<IDirect3DRMLight> light;
-    s.engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 0.6f, 0.6f, 0.6f, light);
-    lightFrame->AddLight(light.get());
+    test::Require(s.engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 0.6f, 0.6f, 0.6f, light));
+    test::Require(lightFrame->AddLight(light.get()));
     s.AddModel(test::SphereX(1, 12, 8, material), 0, 0, 4);
     if (setUp) {
         setUp(s);
@@ -58,7 +60,7 @@ TEST(FillTest, PointsWireframeAndSolidCoverMoreAndMore) {
         ASSERT_TRUE(s.Ok());
         ASSERT_EQ(s.device->SetQuality(fills[i] | D3DRMLIGHT_OFF | D3DRMSHADE_FLAT), D3DRM_OK);
         RefPtr<IDirect3DRMFrame> box = s.AddModel(test::BoxX(1, Plain(1, 1, 1)), 0, 0, 5);
-        box->AddRotation(D3DRMCOMBINE_BEFORE, 1, 1, 0, 0.5f);
+        test::Require(box->AddRotation(D3DRMCOMBINE_BEFORE, 1, 1, 0, 0.5f));
         lit[i] = test::CountNot(s.Render(), Qt::black);
     }
     EXPECT_GT(lit[0], 0) << "points";
@@ -70,10 +72,10 @@ TEST(FillTest, WireframeOptionsHideBackAndHiddenLines) {
     const auto litPixels = [](std::uint32_t options) {
         GlScene s;
         EXPECT_TRUE(s.Ok());
-        s.device->SetQuality(D3DRMRENDER_WIREFRAME);
+        test::Require(s.device->SetQuality(D3DRMRENDER_WIREFRAME));
         EXPECT_EQ(s.device->SetWireframeOptions(options), D3DRM_OK);
         RefPtr<IDirect3DRMFrame> box = s.AddModel(test::BoxX(1, Plain(1, 1, 1)), 0, 0, 5);
-        box->AddRotation(D3DRMCOMBINE_BEFORE, 1, 1, 0, 0.5f);
+        test::Require(box->AddRotation(D3DRMCOMBINE_BEFORE, 1, 1, 0, 0.5f));
         return test::CountNot(s.Render(), Qt::black);
     };
     const int every = litPixels(0);
@@ -153,10 +155,13 @@ TEST(LightingTest, LightingOffShowsTheMaterialsOwnColour) {
     for (const bool lit : {false, true}) {
         GlScene s;
         ASSERT_TRUE(s.Ok());
-        s.device->SetQuality(lit ? D3DRMRENDER_FLAT : D3DRMRENDER_UNLITFLAT);
+        test::Require(s.device->SetQuality(lit ? D3DRMRENDER_FLAT : D3DRMRENDER_UNLITFLAT));
         s.AddDirectionalLight(0.5f, 0.5f, 0.5f);
         s.AddModel(test::BoxX(1, Plain(0.8f, 0.2f, 0.4f)), 0, 0, 5);
-        const QColor centre = test::At(s.Render(), 80, 60);
+        const QImage image = s.Render();
+        test::PictureRecord record(lit ? QStringLiteral("lit") : QStringLiteral("unlit"), image);
+        record.ExpectSpot({80, 60}, lit ? QColor(102, 26, 51) : QColor(204, 51, 102));
+        const QColor centre = test::At(image, 80, 60);
         if (lit) {
             // The face looks straight at the light: half the material's colour.
             EXPECT_NEAR(centre.red(), 102, 1);
@@ -171,12 +176,16 @@ TEST(ColorModelTest, MonoLightsByIntensityOnly) {
     for (const GUID* driver : {static_cast<const GUID*>(nullptr), &Drivers()[1].guid}) {
         GlScene s(160, 120, driver);
         ASSERT_TRUE(s.Ok());
-        s.device->SetQuality(D3DRMRENDER_FLAT);
-        s.device->SetDither(false);
+        test::Require(s.device->SetQuality(D3DRMRENDER_FLAT));
+        test::Require(s.device->SetDither(false));
         s.AddDirectionalLight(1, 0, 0);
         s.AddModel(test::BoxX(1, Plain(1, 1, 1)), 0, 0, 5);
-        const QColor centre = test::At(s.Render(), 80, 60);
-        if (s.device->GetColorModel() == D3DCOLOR_RGB) {
+        const QImage image = s.Render();
+        const bool rgb = s.device->GetColorModel() == D3DCOLOR_RGB;
+        test::PictureRecord record(rgb ? QStringLiteral("rgb") : QStringLiteral("mono"), image);
+        record.ExpectSpot({80, 60}, rgb ? QColor(255, 0, 0) : QColor(74, 74, 74));
+        const QColor centre = test::At(image, 80, 60);
+        if (rgb) {
             EXPECT_EQ(centre, QColor(255, 0, 0));
         } else {
             // Intensity 0.299 rounded on a ramp of 32 shades: 9 / 31.
@@ -203,9 +212,9 @@ TEST(ColorModelTest, MonoQuantisesToTheShadesAndDitherBreaksTheBands) {
     const auto render = [&mono](bool dither) {
         GlScene s(160, 120, &mono);
         EXPECT_TRUE(s.Ok());
-        s.device->SetQuality(D3DRMRENDER_GOURAUD);
-        s.device->SetShades(4);
-        s.device->SetDither(dither);
+        test::Require(s.device->SetQuality(D3DRMRENDER_GOURAUD));
+        test::Require(s.device->SetShades(4));
+        test::Require(s.device->SetDither(dither));
         s.AddDirectionalLight(1, 1, 1);
         s.AddModel(test::SphereX(1, 24, 16, Plain(1, 1, 1)), 0, 0, 4);
         return s.Render();
@@ -241,7 +250,7 @@ TEST_P(TextureQualityTest, PicksTheFilter) {
     GlScene s;
     ASSERT_TRUE(s.Ok());
     ASSERT_TRUE(test::CheckerImage(8, 2).save(s.dir.filePath("checker.png")));
-    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
+    test::Require(s.device->SetQuality(D3DRMRENDER_UNLITFLAT));
     ASSERT_EQ(s.device->SetTextureQuality(GetParam().quality), D3DRM_OK);
     XMaterial textured = Plain(1, 1, 1);
     textured.texture = "checker.png";

@@ -1,4 +1,6 @@
 // Render states forced through execute buffers override what the retained engine sets.
+#include "../support/PictureRecord.h"
+#include "../support/Require.h"
 #include "GlScene.h"
 
 #include <gtest/gtest.h>
@@ -29,13 +31,16 @@ TEST_P(DepthStateTest, DecidesWhatShowsAtTheCentre) {
     const DepthCase& c = GetParam();
     GlScene s;
     ASSERT_TRUE(s.Ok());
-    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
+    test::Require(s.device->SetQuality(D3DRMRENDER_UNLITFLAT));
     s.AddModel(test::BoxX(0.5f, Plain(0, 1, 0)), 0, 0, 4);
     s.AddModel(test::BoxX(1, Plain(1, 0, 0)), 0, 0, 8);
     if (c.state != 0) {
         ASSERT_EQ(s.ForceState(c.state, c.value), D3D_OK);
     }
-    EXPECT_EQ(test::At(s.Render(), 80, 60), c.centre);
+    const QImage image = s.Render();
+    test::PictureRecord record(QStringLiteral("centre"), image);
+    record.ExpectSpot({80, 60}, c.centre);
+    EXPECT_EQ(test::At(image, 80, 60), c.centre);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -64,15 +69,18 @@ TEST_P(CullStateTest, LeavesOutTheRightFaces) {
     const CullCase& c = GetParam();
     GlScene s;
     ASSERT_TRUE(s.Ok());
-    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
+    test::Require(s.device->SetQuality(D3DRMRENDER_UNLITFLAT));
     RefPtr<IDirect3DRMFrame> quad = s.AddModel(test::QuadX(0, Plain(1, 1, 1)), 0, 0, 5);
     if (c.facingAway) {
-        quad->AddRotation(D3DRMCOMBINE_BEFORE, 0, 1, 0, 3.14159265f);
+        test::Require(quad->AddRotation(D3DRMCOMBINE_BEFORE, 0, 1, 0, 3.14159265f));
     }
     if (c.cull != 0) {
         ASSERT_EQ(s.ForceState(D3DRENDERSTATE_CULLMODE, c.cull), D3D_OK);
     }
-    EXPECT_EQ(test::At(s.Render(), 80, 60) == Qt::white, c.visible);
+    const QImage image = s.Render();
+    test::PictureRecord record(QStringLiteral("centre"), image);
+    record.ExpectSpot({80, 60}, c.visible ? Qt::white : Qt::black);
+    EXPECT_EQ(test::At(image, 80, 60) == Qt::white, c.visible);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,6 +2,7 @@
 // helpers that find its controls by name and answer its modal dialogs.
 #pragma once
 
+#include "../support/GlErrors.h"
 #include "forms/FrmConstrParamSet.h"
 #include "forms/FrmMain.h"
 #include "kinematics/Angles.h"
@@ -75,6 +76,11 @@ protected:
         form.resize(1366, 768);
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    void TearDown() override {
+        EXPECT_EQ(qor::test::GlErrorNames(qor::test::TakeGlErrors()).toStdString(), "none")
+            << "left by the drawing";
     }
 
     template <class T> T* Get(const std::string& name) { return Find<T>(&form, name); }

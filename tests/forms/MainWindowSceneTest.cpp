@@ -1,10 +1,12 @@
 // The main window with its 3D view: a new construction builds the scene in a fresh view host,
 // the idle passes move the drawn links with the solved mechanisms and show them, missing models
 // are reported and leave a working program, and repeated constructions leak nothing.
+#include "../scene/SceneColours.h"
+#include "../scene/SceneRig.h"
+#include "../support/PictureRecord.h"
 #include "MainWindowFixture.h"
-#include "SceneColours.h"
-#include "SceneRig.h"
 
+#include "../support/Require.h"
 #include "engine/RetainedMode.h"
 #include "kinematics/Angles.h"
 #include "platform/DecimalSeparator.h"
@@ -104,11 +106,11 @@ TEST_F(MainWindowScene, NewConstructionBuildsTheSceneInAFreshViewSeenFromTheDefa
     EXPECT_EQ(view->Device->GetQuality(), qor::D3DRMRENDER_FLAT);
 
     qor::RefPtr<qor::IDirect3DRMFrame> camera;
-    vport->Viewport->GetCamera(camera);
+    qor::test::Require(vport->Viewport->GetCamera(camera));
     ASSERT_TRUE(camera);
     EXPECT_NE(camera.get(), view->CameraFrame.get());
     qor::D3DVECTOR position{};
-    camera->GetPosition(view->SceneFrame.get(), &position);
+    qor::test::Require(camera->GetPosition(view->SceneFrame.get(), &position));
     EXPECT_EQ(position.x, 5.0f);
     EXPECT_EQ(position.y, 10.0f);
     EXPECT_EQ(position.z, -10.0f);
@@ -269,12 +271,14 @@ TEST_F(MainWindowScene, WindowPresentsBothLinkagesWhereTheCameraSeesThem) {
     NewConstruction();
     IdlePasses(1);
     qor::TD3dView* view = form.View();
-    // The new view's window may not be on screen yet on a busy machine.
+    // The picture window shows nothing until the window system has exposed it, which may take a
+    // while on a busy machine.
     QImage image;
     ASSERT_TRUE(QTest::qWaitFor([&] {
         image = view->GrabPicture();
         return !image.isNull();
-    }));
+    })) << "the picture window was never exposed";
+    qor::test::PictureRecord record(QStringLiteral("window"), image);
     const double w = image.width();
     const double h = image.height();
     const qor::Vec3 besideAxle{0.22, 0, 0};
@@ -282,15 +286,17 @@ TEST_F(MainWindowScene, WindowPresentsBothLinkagesWhereTheCameraSeesThem) {
         const char* what;
         qor::Vec3 point;
         qor::test::ColourTest colour;
+        QColor shown;
     };
     const Spot spots[] = {
         {"purple hinge of the floor mechanism", SceneB(form.Mechanism1()) - besideAxle,
-         qor::test::Purple},
+         qor::test::Purple, qor::test::kPurpleMark},
         {"yellow hinge of the wall mechanism", SceneB(form.Mechanism2()) + besideAxle,
-         qor::test::Yellow},
+         qor::test::Yellow, qor::test::kYellowMark},
     };
     for (const Spot& spot : spots) {
         const QPointF pixel = qor::test::PixelOfDefaultView(spot.point, w, h);
+        record.ExpectSpot(pixel, spot.shown);
         EXPECT_GE(qor::test::Matching(image, pixel, spot.colour), 5)
             << spot.what << " at " << pixel.x() << ", " << pixel.y() << ": "
             << image.pixelColor(pixel.toPoint()).name().toStdString();

@@ -2,6 +2,7 @@
 // scene and its toggle, the degree entry and the plane tilt with its messages, and zoom.
 #include "MainWindowFixture.h"
 
+#include "../support/Require.h"
 #include "engine/RetainedMode.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/MessageBox.h"
@@ -54,12 +55,12 @@ protected:
 
     RefPtr<qor::IDirect3DRMFrame> Camera() {
         RefPtr<qor::IDirect3DRMFrame> camera;
-        form.Vport()->Viewport->GetCamera(camera);
+        qor::test::Require(form.Vport()->Viewport->GetCamera(camera));
         return camera;
     }
     qor::D3DVECTOR CameraPosition() {
         qor::D3DVECTOR position{};
-        Camera()->GetPosition(form.View()->SceneFrame.get(), &position);
+        qor::test::Require(Camera()->GetPosition(form.View()->SceneFrame.get(), &position));
         return position;
     }
 
@@ -309,9 +310,9 @@ TEST_F(MainWindowView, FromAboveShowsTheSceneZAxisPointingUp) {
     qor::D3DVECTOR o{};
     qor::D3DVECTOR z{};
     qor::D3DVECTOR b{};
-    camera->InverseTransform(&o, &origin);
-    camera->InverseTransform(&z, &alongZ);
-    camera->InverseTransform(&b, &below);
+    qor::test::Require(camera->InverseTransform(&o, &origin));
+    qor::test::Require(camera->InverseTransform(&z, &alongZ));
+    qor::test::Require(camera->InverseTransform(&b, &below));
     EXPECT_NEAR(z.y - o.y, 1.0f, 1e-5f) << "up on the screen";
     EXPECT_NEAR(z.x - o.x, 0.0f, 1e-5f);
     EXPECT_NEAR(b.z - o.z, 1.0f, 1e-5f) << "looking down";

@@ -7,8 +7,8 @@
 //
 // Seeded and repeatable: QOR_MONKEY_SEED picks the seed (printed at the start), QOR_MONKEY_ACTIONS
 // the number of actions (a short run by default; a long one on demand).
+#include "../scene/SceneRig.h"
 #include "MainWindowFixture.h"
-#include "SceneRig.h"
 
 #include "engine/RetainedMode.h"
 #include "kinematics/Angles.h"

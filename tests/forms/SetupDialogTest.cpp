@@ -3,6 +3,7 @@
 // what "Отменить", "ОК" and the close box leave on the device.
 #include "SetupFixture.h"
 
+#include "../support/Require.h"
 #include "forms/FrmSetupUpDown.h"
 
 #include <QCheckBox>
@@ -92,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST_F(SetupDialog, ChoosingFlatShadeOnGouraudGivesTheFlatWord) {
-    scene.device->SetQuality(0x89);
+    qor::test::Require(scene.device->SetQuality(0x89));
     Open();
     Choose("ShadeCombo", "FLAT");
     EXPECT_EQ(scene.device->GetQuality(), 0x88u);
@@ -102,7 +103,7 @@ TEST_F(SetupDialog, ChoosingFlatShadeOnGouraudGivesTheFlatWord) {
 }
 
 TEST_F(SetupDialog, ALitWireframeWordIsNoQualityItem) {
-    scene.device->SetQuality(0x48);
+    qor::test::Require(scene.device->SetQuality(0x48));
     Open();
     EXPECT_EQ(Get<QComboBox>("QualityCombo")->currentIndex(), -1);
     EXPECT_EQ(Get<QComboBox>("ShadeCombo")->currentText(), "FLAT");
@@ -114,7 +115,7 @@ TEST_F(SetupDialog, ALitWireframeWordIsNoQualityItem) {
 }
 
 TEST_F(SetupDialog, BitCombosChangeOnlyTheirBits) {
-    scene.device->SetQuality(0x89);
+    qor::test::Require(scene.device->SetQuality(0x89));
     Open();
     Choose("LightCombo", "OFF");
     EXPECT_EQ(scene.device->GetQuality(), 0x81u);
@@ -147,7 +148,7 @@ TEST_P(ShadesArrows, FollowTheUpDownPosition) {
         void TestBody() override {}
     } dialog;
     const ShadesSequence& c = GetParam();
-    dialog.scene.device->SetShades(c.start);
+    qor::test::Require(dialog.scene.device->SetShades(c.start));
     dialog.Open();
     auto* arrows = dialog.Get<TUpDown>("udShades");
     for (Qt::Key key : c.keys) {

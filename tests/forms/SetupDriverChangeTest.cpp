@@ -3,6 +3,7 @@
 // nothing.
 #include "SetupFixture.h"
 
+#include "../support/Require.h"
 #include "engine/RetainedMode.h"
 #include "forms/FrmSetup.h"
 #include "platform/MessageBox.h"
@@ -54,10 +55,10 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         view->CreateDevice(nullptr);
         IDirect3DRMViewport* viewport = Viewport();
-        viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC);
-        viewport->SetFront(0.1f);
-        viewport->SetBack(5000);
-        viewport->SetField(14);
+        qor::test::Require(viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC));
+        qor::test::Require(viewport->SetFront(0.1f));
+        qor::test::Require(viewport->SetBack(5000));
+        qor::test::Require(viewport->SetField(14));
         form.SetView(view);
     }
 

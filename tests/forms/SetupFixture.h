@@ -7,6 +7,8 @@
 #include "QStringPrinter.h"
 #include "engine/GlScene.h"
 
+#include "../support/GlErrors.h"
+#include "../support/Require.h"
 #include "engine/Object.h"
 #include "forms/FrmSetup.h"
 #include "platform/MessageBox.h"
@@ -36,12 +38,17 @@ public:
 
     SetupDialog() : scene(kWidth, kHeight) {
         EXPECT_TRUE(scene.Ok());
-        scene.viewport->SetName("VideoPort");
-        scene.viewport->SetProjection(qor::D3DRMPROJECT_ORTHOGRAPHIC);
-        scene.viewport->SetFront(0.1f);
-        scene.viewport->SetBack(5000);
-        scene.viewport->SetField(14);
+        qor::test::Require(scene.viewport->SetName("VideoPort"));
+        qor::test::Require(scene.viewport->SetProjection(qor::D3DRMPROJECT_ORTHOGRAPHIC));
+        qor::test::Require(scene.viewport->SetFront(0.1f));
+        qor::test::Require(scene.viewport->SetBack(5000));
+        qor::test::Require(scene.viewport->SetField(14));
         form.SetSettingsFileName(IniPath());
+    }
+
+    void TearDown() override {
+        EXPECT_EQ(qor::test::GlErrorNames(qor::test::TakeGlErrors()).toStdString(), "none")
+            << "left by the drawing";
     }
 
     QString IniPath() const { return iniDir.filePath("qor.ini"); }

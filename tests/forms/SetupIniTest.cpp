@@ -1,5 +1,6 @@
 // "Сохранить": the settings file's exact text, what an existing file keeps, the render-state
 // keys across saves, and a file that cannot be written.
+#include "../support/Require.h"
 #include "SetupFixture.h"
 
 #include <QFile>
@@ -113,8 +114,9 @@ TEST_F(SetupDialog, SaveAfterDeletingAStateKeepsItsOldKey) {
 
 TEST_F(SetupDialog, ViewportsWithShortNamesAreLeftOut) {
     qor::RefPtr<qor::IDirect3DRMViewport> second;
-    scene.engine->CreateViewport(scene.device.get(), scene.camera.get(), 0, 0, 50, 40, second);
-    second->SetName("V");
+    qor::test::Require(
+        scene.engine->CreateViewport(scene.device.get(), scene.camera.get(), 0, 0, 50, 40, second));
+    qor::test::Require(second->SetName("V"));
     Open();
     Save(*this);
     const QByteArray text = Read(IniPath());

@@ -2,6 +2,7 @@
 // it to the device, which changes the picture.
 #include "SetupFixture.h"
 
+#include "../support/Require.h"
 #include "engine/RetainedMode.h"
 
 namespace qortest {
@@ -69,15 +70,15 @@ TEST_F(SetupDialog, DeleteRemovesOnlyTheSelectedLine) {
 class ApplyStates : public SetupDialog {
 public:
     ApplyStates() {
-        scene.viewport->SetProjection(qor::D3DRMPROJECT_PERSPECTIVE);
-        scene.viewport->SetFront(1);
-        scene.viewport->SetBack(100);
-        scene.viewport->SetField(0.5f);
-        scene.device->SetQuality(qor::D3DRMRENDER_UNLITFLAT);
+        qor::test::Require(scene.viewport->SetProjection(qor::D3DRMPROJECT_PERSPECTIVE));
+        qor::test::Require(scene.viewport->SetFront(1));
+        qor::test::Require(scene.viewport->SetBack(100));
+        qor::test::Require(scene.viewport->SetField(0.5f));
+        qor::test::Require(scene.device->SetQuality(qor::D3DRMRENDER_UNLITFLAT));
         qor::test::XMaterial white;
         white.diffuse = {1, 1, 1, 1};
         quad = scene.AddModel(qor::test::QuadX(0, white), 0, 0, 5);
-        quad->AddRotation(qor::D3DRMCOMBINE_BEFORE, 0, 1, 0, 3.14159265f);
+        qor::test::Require(quad->AddRotation(qor::D3DRMCOMBINE_BEFORE, 0, 1, 0, 3.14159265f));
     }
 
     QColor Centre() { return At(scene.device->GrabImage(), kWidth / 2, kHeight / 2); }
@@ -87,7 +88,7 @@ public:
 
 TEST_F(ApplyStates, CullingOffShowsTheBackFace) {
     Open();
-    scene.engine->Tick(0);
+    qor::test::Require(scene.engine->Tick(0));
     ASSERT_EQ(Centre(), QColor(Qt::black));
     ShowPage("tsRenderState");
     AddState("D3DRENDERSTATE_CULLMODE=22", "D3DCULL_NONE=1");
@@ -105,7 +106,7 @@ TEST_F(ApplyStates, CancelDoesNotUndoAppliedStates) {
     Click("btnExecute");
     Click("btnCancel");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form.isVisible(); }));
-    scene.engine->Tick(0);
+    qor::test::Require(scene.engine->Tick(0));
     EXPECT_EQ(Centre(), QColor(Qt::white));
 }
 

@@ -182,10 +182,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 SavedViewportSettings VideoPort() {
-    SavedViewportSettings v;
-    v.Name = "VideoPort";
-    v.Projection = 1;
-    v.Uniform = true;
+    SavedViewportSettings section;
+    section.Name = "VideoPort";
+    TVportData& v = section.Settings;
+    v.Projection = D3DRMPROJECT_ORTHOGRAPHIC;
+    v.UniformScaling = true;
     v.Front = 0.1f;
     v.Back = 5000;
     v.Field = 14;
@@ -193,7 +194,7 @@ SavedViewportSettings VideoPort() {
     v.Right = 21;
     v.Bottom = -14;
     v.Top = 14;
-    return v;
+    return section;
 }
 
 TEST(SettingsEntries, DeviceThenNamedViewportsThenRenderStates) {
@@ -203,9 +204,9 @@ TEST(SettingsEntries, DeviceThenNamedViewportsThenRenderStates) {
     oneLetter.Name = "V";
     SavedViewportSettings second = VideoPort();
     second.Name = "Vp";
-    second.Projection = 0;
-    second.Uniform = false;
-    second.Front = 1e-6f;
+    second.Settings.Projection = D3DRMPROJECT_PERSPECTIVE;
+    second.Settings.UniformScaling = false;
+    second.Settings.Front = 1e-6f;
     const std::vector<IniEntry> entries =
         SettingsEntries({1, 32, 137, -1}, {unnamed, VideoPort(), oneLetter, second},
                         {"D3DRENDERSTATE_CULLMODE=1", "D3DRENDERSTATE_ZFUNC=8"});

@@ -5,6 +5,7 @@
 // as the first argument; fails when a picture of the view is not what its device drew.
 #include "../engine/XFiles.h"
 
+#include "../support/Require.h"
 #include "engine/RetainedMode.h"
 #include "forms/FrmSetup.h"
 #include "view/D3dvcs.h"
@@ -31,13 +32,13 @@ void AddModel(TD3dView& view, const QString& path, const QByteArray& file, float
               float z) {
     test::WriteFile(path, file);
     RefPtr<IDirect3DRMFrame> frame;
-    view.Engine->CreateFrame(view.SceneFrame.get(), frame);
-    frame->SetPosition(view.SceneFrame.get(), x, y, z);
-    frame->AddRotation(D3DRMCOMBINE_BEFORE, 1, 1, 0, 0.6f);
+    test::Require(view.Engine->CreateFrame(view.SceneFrame.get(), frame));
+    test::Require(frame->SetPosition(view.SceneFrame.get(), x, y, z));
+    test::Require(frame->AddRotation(D3DRMCOMBINE_BEFORE, 1, 1, 0, 0.6f));
     RefPtr<IDirect3DRMMeshBuilder> builder;
-    view.Engine->CreateMeshBuilder(builder);
-    builder->Load(path.toUtf8().constData(), nullptr, D3DRMLOAD_FROMFILE);
-    frame->AddVisual(builder.get());
+    test::Require(view.Engine->CreateMeshBuilder(builder));
+    test::Require(builder->Load(path.toUtf8().constData(), nullptr, D3DRMLOAD_FROMFILE));
+    test::Require(frame->AddVisual(builder.get()));
 }
 
 test::XMaterial Colour(float r, float g, float b) {
@@ -51,8 +52,8 @@ void BuildScene(TD3dView& view, const QTemporaryDir& models) {
              -1.1f, 0, 6);
     AddModel(view, models.filePath("box.x"), test::BoxX(0.8f, Colour(0.2f, 0.4f, 1)), 1.5f, 0, 6);
     RefPtr<IDirect3DRMLight> light;
-    view.Engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 0.9f, 0.9f, 0.9f, light);
-    view.CameraFrame->AddLight(light.get());
+    test::Require(view.Engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 0.9f, 0.9f, 0.9f, light));
+    test::Require(view.CameraFrame->AddLight(light.get()));
 }
 
 class Shots {

@@ -2,6 +2,7 @@
 // Enter in the edit boxes, the projection and scaling controls, and the decimal separator.
 #include "SetupFixture.h"
 
+#include "../support/Require.h"
 #include "engine/RetainedMode.h"
 #include "platform/DecimalSeparator.h"
 
@@ -35,10 +36,12 @@ TEST_F(SetupDialog, ViewportPageShowsTheViewportWithTwoDecimals) {
 TEST_F(SetupDialog, UnnamedViewportsAreListedByIndex) {
     qor::RefPtr<qor::IDirect3DRMViewport> second;
     qor::RefPtr<qor::IDirect3DRMViewport> third;
-    scene.engine->CreateViewport(scene.device.get(), scene.camera.get(), 0, 0, 50, 40, second);
-    scene.engine->CreateViewport(scene.device.get(), scene.camera.get(), 10, 20, 30, 30, third);
-    scene.viewport->SetName(nullptr);
-    third->SetName("Side");
+    qor::test::Require(
+        scene.engine->CreateViewport(scene.device.get(), scene.camera.get(), 0, 0, 50, 40, second));
+    qor::test::Require(scene.engine->CreateViewport(scene.device.get(), scene.camera.get(), 10, 20,
+                                                    30, 30, third));
+    qor::test::Require(scene.viewport->SetName(nullptr));
+    qor::test::Require(third->SetName("Side"));
     Open();
     ShowPage("tsRMViewports");
     EXPECT_EQ(Lines("lbVports"), QStringList({"NONAME_0", "NONAME_1", "Side"}));
@@ -119,7 +122,7 @@ TEST_F(SetupDialog, EnterInAnUnchangedBoxDoesNothing) {
 TEST_F(SetupDialog, EnterInAPlaneBoxSetsAllFour) {
     Open();
     ShowPage("tsRMViewports");
-    scene.viewport->SetUniformScaling(false);
+    qor::test::Require(scene.viewport->SetUniformScaling(false));
     auto* left = Get<QLineEdit>("edLeft");
     left->setText("-5");
     Get<QLineEdit>("edRight")->setText("6");
@@ -127,7 +130,7 @@ TEST_F(SetupDialog, EnterInAPlaneBoxSetsAllFour) {
     left->setFocus();
     Type("edTop", "8");
     qor::D3DVALUE l = 0, r = 0, b = 0, t = 0;
-    scene.viewport->GetPlane(&l, &r, &b, &t);
+    qor::test::Require(scene.viewport->GetPlane(&l, &r, &b, &t));
     EXPECT_FLOAT_EQ(l, -5);
     EXPECT_FLOAT_EQ(r, 6);
     EXPECT_FLOAT_EQ(b, -7);
@@ -143,7 +146,7 @@ TEST_F(SetupDialog, APlaneBoxThatIsNoNumberSetsNoneOfThem) {
     Type("edTop", "8");
     EXPECT_EQ(boxes.Texts(), QStringList({"'x' is not a valid floating point value"}));
     qor::D3DVALUE l = 0, r = 0, b = 0, t = 0;
-    scene.viewport->GetPlane(&l, &r, &b, &t);
+    qor::test::Require(scene.viewport->GetPlane(&l, &r, &b, &t));
     EXPECT_FLOAT_EQ(l, -21);
     EXPECT_FLOAT_EQ(t, 14);
     EXPECT_EQ(Get<QLineEdit>("edLeft")->text(), "-21.00");

@@ -142,15 +142,16 @@ struct DeviceWithViewport {
     RefPtr<IDirect3DViewport> head;
 
     DeviceWithViewport(IDirect3DRM& engine, IDirectDrawClipper& clipper, IDirect3DRMFrame& scene) {
-        engine.CreateDeviceFromClipper(&clipper, nullptr, 8, 8, device);
-        if (device == nullptr) {
+        if (Failed(engine.CreateDeviceFromClipper(&clipper, nullptr, 8, 8, device))) {
             std::fprintf(stderr, "No OpenGL device: the target needs an X display (xvfb-run).\n");
             std::exit(1);
         }
-        engine.CreateFrame(&scene, camera);
-        engine.CreateViewport(device.get(), camera.get(), 0, 0, 8, 8, viewport);
-        device->GetDirect3DDevice(d3d);
-        d3d->NextViewport(nullptr, head, D3DNEXT_HEAD);
+        Check(Succeeded(engine.CreateFrame(&scene, camera)) &&
+                  Succeeded(
+                      engine.CreateViewport(device.get(), camera.get(), 0, 0, 8, 8, viewport)) &&
+                  Succeeded(device->GetDirect3DDevice(d3d)) &&
+                  Succeeded(d3d->NextViewport(nullptr, head, D3DNEXT_HEAD)),
+              "a device with a viewport is set up");
     }
 };
 
@@ -163,10 +164,11 @@ struct Engine {
     std::optional<DeviceWithViewport> other;
 
     Engine() {
-        Direct3DRMCreate(engine);
-        DirectDrawCreate(nullptr, directDraw);
-        directDraw->CreateClipper(0, clipper);
-        engine->CreateFrame(nullptr, scene);
+        Check(Succeeded(Direct3DRMCreate(engine)) &&
+                  Succeeded(DirectDrawCreate(nullptr, directDraw)) &&
+                  Succeeded(directDraw->CreateClipper(0, clipper)) &&
+                  Succeeded(engine->CreateFrame(nullptr, scene)),
+              "the engine, a clipper and a scene are set up");
         own.emplace(*engine, *clipper, *scene);
         other.emplace(*engine, *clipper, *scene);
     }

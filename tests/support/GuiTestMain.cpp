@@ -11,11 +11,13 @@ int main(int argc, char** argv) {
     // The engine's offscreen context and the view's widgets share their OpenGL objects.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    // The application made the shared OpenGL context, which loaded the driver.
-    qor::KeepOpenGlDriversLoaded();
     // What the windows remember for the next start goes to a file of this run's own.
     QTemporaryDir settings;
     qor::SetUserSettingsFile(settings.filePath(QStringLiteral("user.conf")));
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // Whatever loaded Mesa (the application's shared context, a window, the engine), its
+    // allocations keep their library's name for the leak checker at exit.
+    qor::KeepOpenGlDriversLoaded();
+    return result;
 }

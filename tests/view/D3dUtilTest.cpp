@@ -1,6 +1,7 @@
 // The engine helpers: failure text and box, the engine's codes by name, the render-state
 // execute buffer byte for byte, frame clearing with a failure at every call, object names.
 #include "view/D3dUtil.h"
+#include "../support/Require.h"
 #include "engine/RetainedMode.h"
 #include "platform/MessageBox.h"
 #include "view/FrameClearing.h"
@@ -124,11 +125,11 @@ TEST(RenderStateBufferTest, IsTheThirtyTwoBytesOfThePublishedLayout) {
 class RenderStateTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Direct3DRMCreate(engine);
+        test::Require(Direct3DRMCreate(engine));
         RefPtr<IDirectDrawClipper> clipper = MakeRef<IDirectDrawClipper>();
         ASSERT_EQ(engine->CreateDeviceFromClipper(clipper.get(), nullptr, 32, 32, device),
                   D3DRM_OK);
-        engine->CreateFrame(nullptr, camera);
+        test::Require(engine->CreateFrame(nullptr, camera));
     }
     RefPtr<IDirect3DRM> engine;
     RefPtr<IDirect3DRMDevice> device;
@@ -137,12 +138,12 @@ protected:
 
 TEST_F(RenderStateTest, ForcesTheStateWithItsOverride) {
     RefPtr<IDirect3DRMViewport> viewport;
-    engine->CreateViewport(device.get(), camera.get(), 0, 0, 32, 32, viewport);
+    test::Require(engine->CreateViewport(device.get(), camera.get(), 0, 0, 32, 32, viewport));
     ASSERT_EQ(SetRenderState(device.get(), D3DRENDERSTATE_CULLMODE, D3DCULL_NONE), D3D_OK);
     EXPECT_TRUE(device->States().Overridden(D3DRENDERSTATE_CULLMODE));
     EXPECT_EQ(device->States().Effective(D3DRENDERSTATE_CULLMODE), D3DCULL_NONE);
     RefPtr<IDirect3DDevice> direct3D;
-    device->GetDirect3DDevice(direct3D);
+    test::Require(device->GetDirect3DDevice(direct3D));
     EXPECT_EQ(ExecuteRenderState(direct3D.get(), D3DRENDERSTATE_ZFUNC, D3DCMP_ALWAYS), D3D_OK);
     EXPECT_EQ(device->States().Effective(D3DRENDERSTATE_ZFUNC), D3DCMP_ALWAYS);
     EXPECT_EQ(ExecuteRenderState(direct3D.get(), 99, 1), DDERR_INVALIDPARAMS);
@@ -160,35 +161,35 @@ TEST_F(RenderStateTest, WithoutAViewportReturnsTheViewportQuerysFailure) {
 
 TEST(ClearFrameTest, EmptiesTheFrameAndOnlyDetachesItsChildren) {
     RefPtr<IDirect3DRM> engine;
-    Direct3DRMCreate(engine);
+    test::Require(Direct3DRMCreate(engine));
     RefPtr<IDirect3DRMFrame> scene;
-    engine->CreateFrame(nullptr, scene);
+    test::Require(engine->CreateFrame(nullptr, scene));
     RefPtr<IDirect3DRMFrame> child;
-    engine->CreateFrame(scene.get(), child);
+    test::Require(engine->CreateFrame(scene.get(), child));
     RefPtr<IDirect3DRMFrame> grandchild;
-    engine->CreateFrame(child.get(), grandchild);
+    test::Require(engine->CreateFrame(child.get(), grandchild));
     RefPtr<IDirect3DRMLight> light;
-    engine->CreateLightRGB(D3DRMLIGHT_AMBIENT, 1, 1, 1, light);
-    scene->AddLight(light.get());
-    scene->AddLight(light.get());
+    test::Require(engine->CreateLightRGB(D3DRMLIGHT_AMBIENT, 1, 1, 1, light));
+    test::Require(scene->AddLight(light.get()));
+    test::Require(scene->AddLight(light.get()));
     RefPtr<IDirect3DRMMeshBuilder> mesh;
-    engine->CreateMeshBuilder(mesh);
-    scene->AddVisual(mesh.get());
+    test::Require(engine->CreateMeshBuilder(mesh));
+    test::Require(scene->AddVisual(mesh.get()));
     MessageBoxRecorder boxes;
     ClearFrame(scene.get());
     ClearFrame(nullptr);
     EXPECT_TRUE(boxes.Shown().empty());
     RefPtr<IDirect3DRMLightArray> lights;
-    scene->GetLights(lights);
+    test::Require(scene->GetLights(lights));
     RefPtr<IDirect3DRMVisualArray> visuals;
-    scene->GetVisuals(visuals);
+    test::Require(scene->GetVisuals(visuals));
     RefPtr<IDirect3DRMFrameArray> children;
-    scene->GetChildren(children);
+    test::Require(scene->GetChildren(children));
     EXPECT_EQ(lights->GetSize() + visuals->GetSize() + children->GetSize(), 0u);
     RefPtr<IDirect3DRMFrame> parent;
-    child->GetParent(parent);
+    test::Require(child->GetParent(parent));
     EXPECT_EQ(parent, nullptr);
-    grandchild->GetParent(parent);
+    test::Require(grandchild->GetParent(parent));
     EXPECT_EQ(parent, child) << "children are detached, not emptied";
 }
 
@@ -296,17 +297,20 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"DeleteChild", "175): DDERR_GENERIC\nIPar->DeleteChild(Iframe)", {0, 0, 2}}),
     [](const auto& info) { return std::string(info.param.failing); });
 
-TEST(ObjectNameTest, ReadsIntoTheOneSharedBuffer) {
-    EXPECT_STREQ(ObjectName(nullptr), "");
+TEST(ObjectNameTest, ReadsTheNameAsATextOfItsOwn) {
+    EXPECT_EQ(ObjectName(nullptr).toStdString(), "");
     RefPtr<IDirect3DRMFrame> frame = MakeRef<IDirect3DRMFrame>();
-    const char* first = ObjectName(frame.get());
-    EXPECT_STREQ(first, "");
-    frame->SetName("VideoPort");
-    const char* second = ObjectName(frame.get());
-    EXPECT_EQ(first, second) << "the same buffer";
-    EXPECT_STREQ(second, "VideoPort");
-    frame->SetName(std::string(300, 'n').c_str());
-    EXPECT_EQ(std::strlen(ObjectName(frame.get())), 255u);
+    RefPtr<IDirect3DRMFrame> other = MakeRef<IDirect3DRMFrame>();
+    EXPECT_EQ(ObjectName(frame.get()).toStdString(), "");
+    test::Require(frame->SetName("VideoPort"));
+    test::Require(other->SetName("OwnCamera"));
+    const QString first = ObjectName(frame.get());
+    const QString second = ObjectName(frame.get());
+    EXPECT_EQ(first, second) << "two calls return equal texts";
+    EXPECT_EQ(ObjectName(other.get()).toStdString(), "OwnCamera");
+    EXPECT_EQ(first.toStdString(), "VideoPort") << "reading another name leaves this one alone";
+    test::Require(frame->SetName(std::string(300, 'n').c_str()));
+    EXPECT_EQ(ObjectName(frame.get()).toStdString(), std::string(255, 'n'));
 }
 
 } // namespace

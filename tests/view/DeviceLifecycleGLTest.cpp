@@ -3,6 +3,7 @@
 // default device, no device at all leaves every path quiet, and destruction frees everything.
 #include "ViewHostFixture.h"
 
+#include "../support/Require.h"
 #include "engine/Drivers.h"
 #include "view/D3dUtil.h"
 
@@ -24,12 +25,12 @@ struct Settings {
 };
 
 void Set(IDirect3DRMViewport& v, const Settings& s) {
-    v.SetProjection(s.projection);
-    v.SetUniformScaling(s.uniform);
-    v.SetFront(s.front);
-    v.SetBack(s.back);
-    v.SetField(s.field);
-    v.SetPlane(s.plane[0], s.plane[1], s.plane[2], s.plane[3]);
+    Require(v.SetProjection(s.projection));
+    Require(v.SetUniformScaling(s.uniform));
+    Require(v.SetFront(s.front));
+    Require(v.SetBack(s.back));
+    Require(v.SetField(s.field));
+    Require(v.SetPlane(s.plane[0], s.plane[1], s.plane[2], s.plane[3]));
 }
 
 void ExpectSettings(const IDirect3DRMViewport& v, const Settings& s) {
@@ -40,7 +41,7 @@ void ExpectSettings(const IDirect3DRMViewport& v, const Settings& s) {
     EXPECT_EQ(v.GetBack(), s.back);
     EXPECT_EQ(v.GetField(), s.field);
     std::array<D3DVALUE, 4> plane{};
-    v.GetPlane(&plane[0], &plane[1], &plane[2], &plane[3]);
+    Require(v.GetPlane(&plane[0], &plane[1], &plane[2], &plane[3]));
     EXPECT_EQ(plane, s.plane);
 }
 
@@ -58,9 +59,9 @@ TEST_F(ViewHost, DeviceRecreationKeepsEachViewportsSettingsAndCamera) {
 
     // A camera that only the viewport holds must survive the re-creation too.
     RefPtr<IDirect3DRMFrame> camera;
-    host->Engine->CreateFrame(nullptr, camera);
-    camera->SetName("OwnCamera");
-    second->Viewport->SetCamera(camera.get());
+    Require(host->Engine->CreateFrame(nullptr, camera));
+    Require(camera->SetName("OwnCamera"));
+    Require(second->Viewport->SetCamera(camera.get()));
     camera.reset();
     Set(*vport->Viewport, kMainWindow);
     Set(*second->Viewport, kNarrow);
@@ -75,10 +76,10 @@ TEST_F(ViewHost, DeviceRecreationKeepsEachViewportsSettingsAndCamera) {
         ExpectSettings(*vport->Viewport, kMainWindow);
         ExpectSettings(*second->Viewport, kNarrow);
         RefPtr<IDirect3DRMFrame> shown;
-        vport->Viewport->GetCamera(shown);
+        Require(vport->Viewport->GetCamera(shown));
         EXPECT_EQ(shown, host->CameraFrame);
-        second->Viewport->GetCamera(shown);
-        EXPECT_STREQ(ObjectName(shown.get()), "OwnCamera");
+        Require(second->Viewport->GetCamera(shown));
+        EXPECT_EQ(ObjectName(shown.get()).toStdString(), "OwnCamera");
         EXPECT_EQ(second->Viewport->GetX(), 20);
         EXPECT_EQ(second->Viewport->GetWidth(), 80);
     }
@@ -105,10 +106,10 @@ TEST_F(ViewHost, FirstViewportOfANewControlKeepsTheEngineDefaultsAndTheControlsN
         EXPECT_EQ(v.GetField(), 0.5f);
         EXPECT_EQ(v.Camera(), host->CameraFrame.get());
         EXPECT_EQ(QRect(v.GetX(), v.GetY(), v.GetWidth(), v.GetHeight()), QRect(30, 20, 100, 75));
-        EXPECT_STREQ(ObjectName(&v), row.viewportName);
+        EXPECT_EQ(ObjectName(&v).toStdString(), row.viewportName);
         delete added;
     }
-    EXPECT_STREQ(ObjectName(vport->Viewport.get()), "VideoPort");
+    EXPECT_EQ(ObjectName(vport->Viewport.get()).toStdString(), "VideoPort");
 }
 
 TEST_F(ViewHost, FailingDriverGivesOneBoxAndTheDefaultDevice) {
@@ -186,7 +187,7 @@ TEST_F(ViewHost, SelectCameraShowsTheFrameAndRedrawsOnlyWhenAsked) {
     EXPECT_FALSE(alone.Viewport) << "no device, nothing happens";
 
     RefPtr<IDirect3DRMFrame> camera;
-    host->Engine->CreateFrame(host->SceneFrame.get(), camera);
+    Require(host->Engine->CreateFrame(host->SceneFrame.get(), camera));
     int redraws = 0;
     host->OnRedraw = [&redraws](TD3dView*) { ++redraws; };
     vport->SelectCamera(camera.get(), false);
@@ -200,10 +201,10 @@ TEST_F(ViewHost, SelectCameraShowsTheFrameAndRedrawsOnlyWhenAsked) {
 TEST_F(ViewHost, DestroyingAHostWithAFullSceneLeavesNoEngineObject) {
     RefPtr<IDirect3DRMFrame> box = AddModel(BoxX(1, {}), 0, 0, 5);
     RefPtr<IDirect3DRMFrame> ball = AddModel(SphereX(0.5f, 12, 8, {}), 1, 0, 0, box.get());
-    box->SetRotation(host->SceneFrame.get(), 0, 1, 0, 0.05f);
+    Require(box->SetRotation(host->SceneFrame.get(), 0, 1, 0, 0.05f));
     RefPtr<IDirect3DRMLight> light;
-    host->Engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 1, 1, 1, light);
-    ball->AddLight(light.get());
+    Require(host->Engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 1, 1, 1, light));
+    Require(ball->AddLight(light.get()));
     auto* second = new TVport(host);
     second->SetBounds(0, 0, 50, 40);
     host->CreateDevice(&MonoDriver());

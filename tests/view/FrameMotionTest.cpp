@@ -1,6 +1,7 @@
 // Whether anything below a frame moves: the one-frame rule and the walk over a hierarchy.
 #include "view/FrameMotion.h"
 
+#include "../support/Require.h"
 #include "engine/RetainedMode.h"
 
 #include <gtest/gtest.h>
@@ -38,12 +39,12 @@ struct Scene {
     RefPtr<IDirect3DRMFrame> root, child, grandchild, sibling;
 
     Scene() {
-        Direct3DRMCreate(engine);
-        engine->CreateFrame(nullptr, root);
-        engine->CreateFrame(root.get(), child);
-        engine->CreateFrame(child.get(), grandchild);
-        engine->CreateFrame(root.get(), sibling);
-        grandchild->SetPosition(child.get(), 2, 0, 0);
+        test::Require(Direct3DRMCreate(engine));
+        test::Require(engine->CreateFrame(nullptr, root));
+        test::Require(engine->CreateFrame(root.get(), child));
+        test::Require(engine->CreateFrame(child.get(), grandchild));
+        test::Require(engine->CreateFrame(root.get(), sibling));
+        test::Require(grandchild->SetPosition(child.get(), 2, 0, 0));
     }
 };
 
@@ -67,13 +68,16 @@ INSTANTIATE_TEST_SUITE_P(
     Hierarchies, AnyDescendantMovesTest,
     ::testing::Values(
         WalkCase{"AllStill", [](Scene&) {}, false, false},
-        WalkCase{"SiblingMoves", [](Scene& s) { s.sibling->SetVelocity(s.root.get(), 0, 1, 0); },
+        WalkCase{"SiblingMoves",
+                 [](Scene& s) { test::Require(s.sibling->SetVelocity(s.root.get(), 0, 1, 0)); },
                  true, false},
         // The grandchild circles round its spinning parent: it moves by the rotation alone.
         WalkCase{"ChildSpinsAndSwingsTheGrandchild",
-                 [](Scene& s) { s.child->SetRotation(s.root.get(), 0, 1, 0, 0.5f); }, true, true},
+                 [](Scene& s) { test::Require(s.child->SetRotation(s.root.get(), 0, 1, 0, 0.5f)); },
+                 true, true},
         WalkCase{"SiblingVelocityComponentsCancelOut",
-                 [](Scene& s) { s.sibling->SetVelocity(s.root.get(), 1, -1, 0); }, false, false}),
+                 [](Scene& s) { test::Require(s.sibling->SetVelocity(s.root.get(), 1, -1, 0)); },
+                 false, false}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace

@@ -68,7 +68,10 @@ TEST_P(MouseForwarding, ReachesTheControlUnderThePointerOrNothing) {
 
     GetParam().act(outer.windowHandle());
 
-    log.removeAll("move 10,15"); // the pointer arriving where the action happens
+    // The pointer arriving where the action happens, with the action's keys held, unless an
+    // earlier test left it there.
+    log.removeIf(
+        [](const QString& entry) { return entry == "move 10,15" || entry == "move shift 10,15"; });
     EXPECT_EQ(log, GetParam().log);
     EXPECT_EQ(outer.presses, 0);
 }

@@ -1,6 +1,9 @@
 // What the host shows and how the scene moves: tick values, idle passes, the presented
 // picture, the background and resizing.
+#include "../support/Require.h"
 #include "ViewHostFixture.h"
+
+#include "../support/PictureRecord.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -21,7 +24,7 @@ class RenderStepTest : public ViewHost, public ::testing::WithParamInterface<Tic
 // Two steps in a row, faster than any display refreshes: each one is presented.
 TEST_P(RenderStepTest, TurnsBySpeedTimesTickAndPresentsOneFrameEach) {
     RefPtr<IDirect3DRMFrame> spinner = AddModel(BoxX(1, {}), 0, 0, 5);
-    spinner->SetRotation(host->SceneFrame.get(), 0, 1, 0, 0.1f);
+    Require(spinner->SetRotation(host->SceneFrame.get(), 0, 1, 0, 0.1f));
     host->RMTickValue = GetParam().tick;
     int redraws = 0;
     host->OnRedraw = [&redraws](TD3dView*) { ++redraws; };
@@ -34,7 +37,7 @@ TEST_P(RenderStepTest, TurnsBySpeedTimesTickAndPresentsOneFrameEach) {
 
     D3DVECTOR dir;
     D3DVECTOR up;
-    spinner->GetOrientation(host->SceneFrame.get(), &dir, &up);
+    Require(spinner->GetOrientation(host->SceneFrame.get(), &dir, &up));
     EXPECT_NEAR(dir.x, std::sin(2 * GetParam().turned), 1e-5);
     EXPECT_NEAR(dir.z, std::cos(2 * GetParam().turned), 1e-5);
     EXPECT_EQ(redraws, 2);
@@ -65,7 +68,7 @@ TEST_P(AppIdleTest, RendersAStepAndAsksForTheNextPassAsTheLoopModeSays) {
     ASSERT_EQ(QGuiApplication::applicationState(), Qt::ApplicationActive);
     RefPtr<IDirect3DRMFrame> frame = AddModel(BoxX(1, {}), 0, 0, 5);
     if (GetParam().spinning) {
-        frame->SetRotation(host->SceneFrame.get(), 1, 0, 0, 0.2f);
+        Require(frame->SetRotation(host->SceneFrame.get(), 1, 0, 0, 0.2f));
     }
     EXPECT_EQ(host->HasMotion(host->SceneFrame.get()), GetParam().spinning);
     host->FastLoop = GetParam().fastLoop;
@@ -128,9 +131,14 @@ TEST_F(ViewHost, ControlShowsTheDevicesPictureOfAKnownScene) {
     ExpectRed(screen.pixelColor(100, 75));
     EXPECT_EQ(screen.pixelColor(3, 3), QColor(Qt::black));
     const QImage shown = Rgb(host->GrabPicture());
+    const QImage devicePart = Rgb(host->Device->GrabImage().copy(0, 0, 200, 150));
+    PictureRecord onScreen(QStringLiteral("screen"), screen);
+    onScreen.Expect(shown);
+    PictureRecord presented(QStringLiteral("shown"), shown);
+    presented.Expect(devicePart);
     ASSERT_EQ(shown.size(), QSize(200, 150));
     EXPECT_EQ(shown, screen);
-    EXPECT_EQ(shown, Rgb(host->Device->GrabImage().copy(0, 0, 200, 150)))
+    EXPECT_EQ(shown, devicePart)
         << "the control shows the top-left part of the device's picture, unscaled";
 }
 
@@ -165,9 +173,11 @@ TEST_F(ViewHost, ResizeKeepsTheScreenSizedDeviceAndReconfiguresTheViewport) {
     EXPECT_FLOAT_EQ(plane.right, 0.5f * 320 / 240);
     host->RenderStep();
     const QImage screen = OnScreen(*host);
+    PictureRecord record(QStringLiteral("resized"), screen);
+    record.Expect(Rgb(host->Device->GrabImage().copy(0, 0, 320, 240)));
     ASSERT_EQ(screen.size(), QSize(320, 240));
     ExpectRed(screen.pixelColor(160, 120));
-    EXPECT_EQ(screen, Rgb(host->Device->GrabImage().copy(0, 0, 320, 240)));
+    EXPECT_EQ(screen, record.Expected());
 }
 
 } // namespace

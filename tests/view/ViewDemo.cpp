@@ -4,6 +4,7 @@
 // the device was re-created with the mono driver, and after the window was resized.
 #include "../engine/XFiles.h"
 
+#include "../support/Require.h"
 #include "engine/Drivers.h"
 #include "engine/RetainedMode.h"
 #include "view/D3dvcs.h"
@@ -27,12 +28,12 @@ RefPtr<IDirect3DRMFrame> AddModel(TD3dView& host, IDirect3DRMFrame* parent, cons
                                   const QByteArray& file, float x, float y, float z) {
     test::WriteFile(path, file);
     RefPtr<IDirect3DRMFrame> frame;
-    host.Engine->CreateFrame(parent, frame);
-    frame->SetPosition(host.SceneFrame.get(), x, y, z);
+    test::Require(host.Engine->CreateFrame(parent, frame));
+    test::Require(frame->SetPosition(host.SceneFrame.get(), x, y, z));
     RefPtr<IDirect3DRMMeshBuilder> builder;
-    host.Engine->CreateMeshBuilder(builder);
-    builder->Load(path.toUtf8().constData(), nullptr, D3DRMLOAD_FROMFILE);
-    frame->AddVisual(builder.get());
+    test::Require(host.Engine->CreateMeshBuilder(builder));
+    test::Require(builder->Load(path.toUtf8().constData(), nullptr, D3DRMLOAD_FROMFILE));
+    test::Require(frame->AddVisual(builder.get()));
     return frame;
 }
 
@@ -69,19 +70,19 @@ int main(int argc, char** argv) {
     window.move(20, 20);
 
     // Seen as the main window sees its scene: orthographic, from above and in front.
-    port->Viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC);
-    port->Viewport->SetFront(0.1f);
-    port->Viewport->SetBack(5000);
-    port->Viewport->SetField(4);
-    host->CameraFrame->SetPosition(host->SceneFrame.get(), 0, 6, -10);
-    host->CameraFrame->SetOrientation(host->SceneFrame.get(), 0, -6, 10, 0, 1, 0);
+    test::Require(port->Viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC));
+    test::Require(port->Viewport->SetFront(0.1f));
+    test::Require(port->Viewport->SetBack(5000));
+    test::Require(port->Viewport->SetField(4));
+    test::Require(host->CameraFrame->SetPosition(host->SceneFrame.get(), 0, 6, -10));
+    test::Require(host->CameraFrame->SetOrientation(host->SceneFrame.get(), 0, -6, 10, 0, 1, 0));
     RefPtr<IDirect3DRMLight> sun;
-    host->Engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 0.8f, 0.8f, 0.8f, sun);
-    host->CameraFrame->AddLight(sun.get());
+    test::Require(host->Engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 0.8f, 0.8f, 0.8f, sun));
+    test::Require(host->CameraFrame->AddLight(sun.get()));
 
     RefPtr<IDirect3DRMFrame> turntable;
-    host->Engine->CreateFrame(host->SceneFrame.get(), turntable);
-    turntable->SetRotation(host->SceneFrame.get(), 0, 1, 0, 0.02f);
+    test::Require(host->Engine->CreateFrame(host->SceneFrame.get(), turntable));
+    test::Require(turntable->SetRotation(host->SceneFrame.get(), 0, 1, 0, 0.02f));
     std::vector<RefPtr<IDirect3DRMFrame>> frames;
     const auto path = [&models](const char* name) { return models.filePath(name); };
     frames.push_back(AddModel(*host, turntable.get(), path("base.x"),

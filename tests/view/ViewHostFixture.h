@@ -5,6 +5,8 @@
 
 #include "../engine/XFiles.h"
 
+#include "../support/GlErrors.h"
+#include "../support/Require.h"
 #include "engine/RetainedMode.h"
 #include "platform/MessageBox.h"
 #include "view/D3dvcs.h"
@@ -59,6 +61,7 @@ protected:
         ASSERT_TRUE(host->Device);
     }
     void TearDown() override {
+        EXPECT_EQ(GlErrorNames(TakeGlErrors()).toStdString(), "none") << "left by the drawing";
         DestroyHost();
         EXPECT_EQ(IDirect3DRMObject::LiveObjectCount(), 0);
     }
@@ -92,12 +95,13 @@ protected:
         const QString path = dir.filePath(QString("model%1.x").arg(files_++));
         WriteFile(path, file);
         RefPtr<IDirect3DRMFrame> frame;
-        host->Engine->CreateFrame(parent != nullptr ? parent : host->SceneFrame.get(), frame);
-        frame->SetPosition(host->SceneFrame.get(), x, y, z);
+        Require(
+            host->Engine->CreateFrame(parent != nullptr ? parent : host->SceneFrame.get(), frame));
+        Require(frame->SetPosition(host->SceneFrame.get(), x, y, z));
         RefPtr<IDirect3DRMMeshBuilder> builder;
-        host->Engine->CreateMeshBuilder(builder);
+        Require(host->Engine->CreateMeshBuilder(builder));
         EXPECT_EQ(builder->Load(path.toUtf8().constData(), nullptr, D3DRMLOAD_FROMFILE), D3DRM_OK);
-        frame->AddVisual(builder.get());
+        Require(frame->AddVisual(builder.get()));
         return frame;
     }
 

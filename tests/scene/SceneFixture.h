@@ -4,8 +4,10 @@
 
 #include "SceneRig.h"
 
-#include "forms/MechanismScene.h"
+#include "../support/GlErrors.h"
+
 #include "platform/MessageBox.h"
+#include "scene/MechanismScene.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +21,11 @@ protected:
         scene.SetModelSetRoot(QStringLiteral(QOR_MODEL_SET));
     }
 
-    bool Build() { return scene.BuildScene(rig.engine.get(), rig.scene.get(), rig.camera.get()); }
+    void TearDown() override {
+        EXPECT_EQ(GlErrorNames(TakeGlErrors()).toStdString(), "none") << "left by the drawing";
+    }
+
+    void Build() { scene.BuildScene(rig.engine.get(), rig.scene.get(), rig.camera.get()); }
 
     SceneRig rig;
     Mechanism m1;

@@ -3,9 +3,9 @@
 // window owns one; so does the benchmark, which runs the same code without a window.
 #pragma once
 
-#include "forms/SceneFrames.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
+#include "scene/SceneFrames.h"
 
 #include <QString>
 
@@ -28,8 +28,8 @@ public:
     // Fills the view host's empty scene: the light, the floor and the wall, both linkages with
     // their hinges and axes, the world axes; places the camera and brings both mechanisms into
     // their initial pose. A model that cannot be loaded is reported by its box and missing from
-    // the picture; its frame is still made and placed. Returns true in every case.
-    bool BuildScene(IDirect3DRM* engine, IDirect3DRMFrame* scene, IDirect3DRMFrame* camera);
+    // the picture; its frame is still made and placed, so the construction always stands.
+    void BuildScene(IDirect3DRM* engine, IDirect3DRMFrame* scene, IDirect3DRMFrame* camera);
 
     // One advance of each running mechanism, mechanism 1 first. Without a scene the mechanisms
     // are solved and no frame is touched.

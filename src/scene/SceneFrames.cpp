@@ -1,4 +1,4 @@
-#include "forms/SceneFrames.h"
+#include "scene/SceneFrames.h"
 
 namespace qor {
 

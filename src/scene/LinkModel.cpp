@@ -1,4 +1,4 @@
-#include "forms/LinkModel.h"
+#include "scene/LinkModel.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,13 @@
-#include "forms/MechanismScene.h"
+#include "scene/MechanismScene.h"
 
 #include "engine/Engine.h"
 #include "engine/Frame.h"
 #include "engine/Light.h"
-#include "forms/LinkModel.h"
-#include "forms/LinkPoses.h"
-#include "forms/LoadModel.h"
 #include "platform/AppPaths.h"
+#include "scene/LinkModel.h"
+#include "scene/LinkPoses.h"
+#include "scene/LoadModel.h"
+#include "scene/SceneLayout.h"
 
 #include <utility>
 
@@ -19,22 +20,13 @@ D3DVALUE F(double value) {
     return static_cast<D3DVALUE>(value);
 }
 
-// The floor board's origin in the scene; the wall stands at the same point.
-constexpr double kFloorX = 5.5;
-constexpr double kFloorZ = 2.0;
-// Pivot 1 of the floor mechanism lies this far in front of the wall (towards the camera).
-constexpr double kFloorPivotZ = -9.5;
-// Pivot 1 of the wall mechanism lies this high above the floor, and this far before the wall.
-constexpr double kWallPivotY = 1.0;
-constexpr double kWallPivotZ = -0.2;
-// How far each link frame lifts the next link above the frame it hangs on.
-constexpr double kFloorLift = 0.1;
-constexpr double kWallLift = 0.2;
-
 // Scene frames are made under a parent, whose reference the scene keeps.
+// The results of the engine calls that build the scene are not examined: a call that failed
+// would leave its part missing or out of place, and the construction goes on, as it does for a
+// model that cannot be loaded.
 RefPtr<IDirect3DRMFrame> NewFrame(IDirect3DRM* engine, IDirect3DRMFrame* parent) {
     RefPtr<IDirect3DRMFrame> frame;
-    engine->CreateFrame(parent, frame);
+    (void)engine->CreateFrame(parent, frame);
     return frame;
 }
 
@@ -52,19 +44,19 @@ MechanismScene::MechanismScene(Mechanism& mechanism1, Mechanism& mechanism2,
                                const PointBReadout& showB1, const PointBReadout& showB2)
     : mechanism1_(mechanism1), mechanism2_(mechanism2), showB1_(showB1), showB2_(showB2) {}
 
-bool MechanismScene::BuildScene(IDirect3DRM* engine, IDirect3DRMFrame* scene,
+void MechanismScene::BuildScene(IDirect3DRM* engine, IDirect3DRMFrame* scene,
                                 IDirect3DRMFrame* camera) {
     root_ = modelSetRoot_.isEmpty() ? ModelSetRoot() : modelSetRoot_;
 
     RefPtr<IDirect3DRMFrame> lightFrame = NewFrame(engine, scene);
     RefPtr<IDirect3DRMLight> light;
-    engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 1.0f, 1.0f, 1.0f, light);
-    lightFrame->AddLight(light.get());
+    (void)engine->CreateLightRGB(D3DRMLIGHT_DIRECTIONAL, 1.0f, 1.0f, 1.0f, light);
+    (void)lightFrame->AddLight(light.get());
 
     frames_.FloorFrame = NewFrame(engine, scene);
     frames_.WallFrame = NewFrame(engine, frames_.FloorFrame.get());
-    frames_.FloorFrame->SetPosition(scene, F(kFloorX), 0, F(kFloorZ));
-    frames_.WallFrame->SetPosition(scene, F(kFloorX), 0, F(kFloorZ));
+    (void)frames_.FloorFrame->SetPosition(scene, F(kFloorX), 0, F(kFloorZ));
+    (void)frames_.WallFrame->SetPosition(scene, F(kFloorX), 0, F(kFloorZ));
     LoadSetModel(engine, frames_.FloorFrame.get(), QStringLiteral("ENV\\floors.x"));
     LoadSetModel(engine, frames_.WallFrame.get(), QStringLiteral("ENV\\walls.x"));
 
@@ -75,14 +67,13 @@ bool MechanismScene::BuildScene(IDirect3DRM* engine, IDirect3DRMFrame* scene,
                  QStringLiteral("ENV\\hingepurple.x"));
     LoadSetModel(engine, frames_.Mechanism2.HingeBFrame.get(), QStringLiteral("ENV\\hingeyello.x"));
 
-    camera->SetPosition(scene, 5.0f, 10.0f, -10.0f);
-    camera->SetOrientation(scene, 0, -0.8f, 1.0f, 0, 1.0f, 0);
+    (void)camera->SetPosition(scene, 5.0f, 10.0f, -10.0f);
+    (void)camera->SetOrientation(scene, 0, -0.8f, 1.0f, 0, 1.0f, 0);
 
     InitialPose(mechanism1_, frames_.Mechanism1, showB1_, mechanism2_, frames_.Mechanism2, showB2_);
 
     lightFrame.reset();
     light.reset();
-    return true;
 }
 
 void MechanismScene::BuildFloorMechanism(IDirect3DRM* engine) {
@@ -90,11 +81,11 @@ void MechanismScene::BuildFloorMechanism(IDirect3DRM* engine) {
     LinkageFrames& f = frames_.Mechanism1;
     IDirect3DRMFrame* floor = frames_.FloorFrame.get();
     MakeLinkageFrames(engine, floor, f);
-    f.Link1Frame->SetPosition(floor, F(-m.a / 2), F(kFloorLift), F(kFloorPivotZ));
-    f.Link2Frame->SetPosition(f.Link1Frame.get(), F(m.L1), F(kFloorLift), 0);
-    f.Link4Frame->SetPosition(floor, F(m.a / 2), F(kFloorLift), F(m.b + kFloorPivotZ));
-    f.Link3Frame->SetPosition(f.Link4Frame.get(), F(m.L4), F(kFloorLift), 0);
-    f.HingeBFrame->SetPosition(f.Link2Frame.get(), F(m.L2), 0, 0);
+    (void)f.Link1Frame->SetPosition(floor, F(-m.a / 2), F(kFloorLift), F(kFloorPivotZ));
+    (void)f.Link2Frame->SetPosition(f.Link1Frame.get(), F(m.L1), F(kFloorLift), 0);
+    (void)f.Link4Frame->SetPosition(floor, F(m.a / 2), F(kFloorLift), F(m.b + kFloorPivotZ));
+    (void)f.Link3Frame->SetPosition(f.Link4Frame.get(), F(m.L4), F(kFloorLift), 0);
+    (void)f.HingeBFrame->SetPosition(f.Link2Frame.get(), F(m.L2), 0, 0);
     LoadLinkModels(engine, f, m);
 }
 
@@ -103,15 +94,12 @@ void MechanismScene::BuildWallMechanism(IDirect3DRM* engine) {
     LinkageFrames& f = frames_.Mechanism2;
     IDirect3DRMFrame* wall = frames_.WallFrame.get();
     MakeLinkageFrames(engine, wall, f);
-    // The turn about x stands the driven links' y axes, about which they turn, normal to the
-    // wall; links 2 and 3 inherit it.
-    f.Link1Frame->SetPosition(wall, F(-m.a / 2), F(kWallPivotY), F(kWallPivotZ));
-    f.Link2Frame->SetPosition(f.Link1Frame.get(), F(m.L1), F(kWallLift), 0);
-    f.Link1Frame->AddRotation(D3DRMCOMBINE_BEFORE, 1, 0, 0, kMinusQuarterTurn);
-    f.Link4Frame->SetPosition(wall, F(m.a / 2), F(m.b + kWallPivotY), F(kWallPivotZ));
-    f.Link3Frame->SetPosition(f.Link4Frame.get(), F(m.L4), F(kWallLift), 0);
-    f.Link4Frame->AddRotation(D3DRMCOMBINE_BEFORE, 1, 0, 0, kMinusQuarterTurn);
-    f.HingeBFrame->SetPosition(f.Link2Frame.get(), F(m.L2), 0, 0);
+    // The driven links stand up from the wall with the initial pose, which sets their turns.
+    (void)f.Link1Frame->SetPosition(wall, F(-m.a / 2), F(kWallPivotY), F(kWallPivotZ));
+    (void)f.Link2Frame->SetPosition(f.Link1Frame.get(), F(m.L1), F(kWallLift), 0);
+    (void)f.Link4Frame->SetPosition(wall, F(m.a / 2), F(m.b + kWallPivotY), F(kWallPivotZ));
+    (void)f.Link3Frame->SetPosition(f.Link4Frame.get(), F(m.L4), F(kWallLift), 0);
+    (void)f.HingeBFrame->SetPosition(f.Link2Frame.get(), F(m.L2), 0, 0);
     LoadLinkModels(engine, f, m);
 }
 
@@ -121,8 +109,8 @@ void MechanismScene::BuildAxes(IDirect3DRM* engine) {
     const auto place = [&](RefPtr<IDirect3DRMFrame>& frame, IDirect3DRMFrame* base, double x,
                            double y, double z, const QString& file) {
         frame = NewFrame(engine, base);
-        frame->SetPosition(base, F(x), F(y), F(z));
-        frame->AddRotation(D3DRMCOMBINE_BEFORE, 0, 1, 0, kMinusQuarterTurn);
+        (void)frame->SetPosition(base, F(x), F(y), F(z));
+        (void)frame->AddRotation(D3DRMCOMBINE_BEFORE, 0, 1, 0, kMinusQuarterTurn);
         LoadSetModel(engine, frame.get(), file);
     };
     place(frames_.WorldAxesFrame, floor, -5.0, 0, 0, QStringLiteral("ENV\\xyzb.x"));

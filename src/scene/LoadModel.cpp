@@ -1,4 +1,4 @@
-#include "forms/LoadModel.h"
+#include "scene/LoadModel.h"
 
 #include "engine/Engine.h"
 #include "engine/Frame.h"
@@ -27,7 +27,8 @@ bool LoadModel(IDirect3DRM* engine, IDirect3DRMFrame* frame, const QString& file
         return false;
     }
     if (xScale != 1.0) {
-        meshBuilder->Scale(static_cast<D3DVALUE>(xScale), 1, 1);
+        // The result is not examined: a finite scale is always taken.
+        (void)meshBuilder->Scale(static_cast<D3DVALUE>(xScale), 1, 1);
     }
     if (Failed(frame->AddVisual(meshBuilder.get()))) {
         meshBuilder.reset();

@@ -13,6 +13,13 @@ namespace qor::test {
 
 using ColourTest = std::function<bool(const QColor&)>;
 
+// How a spot expected in each colour is marked on an expected picture (see PictureRecord); a
+// spot where none of them may show is marked black.
+inline const QColor kPurpleMark(0xa0, 0x3c, 0xc8);
+inline const QColor kYellowMark(0xe6, 0xc8, 0x28);
+inline const QColor kOrangeMark(0xe6, 0x82, 0x28);
+inline const QColor kNothingMark(Qt::black);
+
 inline bool Purple(const QColor& c) {
     return c.blue() - c.green() > 40 && c.red() - c.green() > 25;
 }

@@ -2,9 +2,10 @@
 // the program's viewport settings. Usage: scene_shots OUTPUT_FOLDER (run it under xvfb-run).
 #include "SceneRig.h"
 
-#include "forms/MechanismScene.h"
+#include "../support/Require.h"
 #include "kinematics/Angles.h"
 #include "platform/MessageBox.h"
+#include "scene/MechanismScene.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,7 +48,7 @@ bool Render(const Shot& shot, const QDir& folder) {
     for (int i = 0; i < shot.steps; ++i) {
         scene.AdvanceRunning();
     }
-    rig.engine->Tick(0);
+    test::Require(rig.engine->Tick(0));
     const QString path = folder.filePath(QString::fromLatin1(shot.name) + ".png");
     const bool saved = rig.device->GrabImage().save(path);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));

@@ -7,8 +7,8 @@
 
 #include "engine/Math3d.h"
 #include "engine/RetainedMode.h"
-#include "forms/SceneFrames.h"
 #include "kinematics/Mechanism.h"
+#include "scene/SceneFrames.h"
 
 #include <QPointF>
 

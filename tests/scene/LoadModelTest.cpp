@@ -2,9 +2,10 @@
 // file is missing or not a model, and stretched along x on request.
 #include "SceneRig.h"
 
-#include "forms/LoadModel.h"
+#include "../support/Require.h"
 #include "platform/AppPaths.h"
 #include "platform/MessageBox.h"
+#include "scene/LoadModel.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -41,7 +42,7 @@ TEST_P(LoadModelCases, ShowsTheModelOrReportsTheFileOnce) {
     MessageBoxRecorder boxes;
     SceneRig rig;
     RefPtr<IDirect3DRMFrame> frame;
-    rig.engine->CreateFrame(rig.scene.get(), frame);
+    Require(rig.engine->CreateFrame(rig.scene.get(), frame));
     const LoadCase& c = GetParam();
     EXPECT_EQ(LoadModel(rig.engine.get(), frame.get(), dir.filePath(c.file)), c.loads);
     EXPECT_EQ(frame->Visuals().size(), c.loads ? 1u : 0u);
@@ -70,8 +71,8 @@ TEST(LoadModelTest, StretchesTheModelAlongXOnly) {
     SceneRig rig;
     RefPtr<IDirect3DRMFrame> plain;
     RefPtr<IDirect3DRMFrame> stretched;
-    rig.engine->CreateFrame(rig.scene.get(), plain);
-    rig.engine->CreateFrame(rig.scene.get(), stretched);
+    Require(rig.engine->CreateFrame(rig.scene.get(), plain));
+    Require(rig.engine->CreateFrame(rig.scene.get(), stretched));
     const QString file = ModelPath(QStringLiteral(QOR_MODEL_SET), QStringLiteral("LINKS\\L5.x"));
     ASSERT_TRUE(LoadModel(rig.engine.get(), plain.get(), file));
     ASSERT_TRUE(LoadModel(rig.engine.get(), stretched.get(), file, -2.5));

@@ -1,8 +1,8 @@
-#include "forms/LinkPoses.h"
+#include "scene/LinkPoses.h"
 
 #include "engine/Math3d.h"
-#include "kinematics/Angles.h"
 #include "kinematics/Stepping.h"
+#include "scene/SceneLayout.h"
 
 #include <cmath>
 
@@ -13,13 +13,10 @@ namespace {
 constexpr Vec3 kXAxis{1, 0, 0};
 constexpr Vec3 kYAxis{0, 1, 0};
 
-void TurnAboutY(IDirect3DRMFrame& frame, double angle) {
-    frame.AddRotation(D3DRMCOMBINE_BEFORE, 0, 1, 0, static_cast<D3DVALUE>(angle));
-}
-
 // Sets the frame's turn relative to its parent to the mechanism angle (a growing angle is a
 // negative turn about y), after the wall mechanism's stand-up turn about x for the frames that
-// hang from the wall itself. The position stays.
+// hang from the wall itself: it stands their y axes, about which the links turn, normal to the
+// wall, and links 2 and 3 inherit it. The position stays.
 void AlignLinkFrame(IDirect3DRMFrame& frame, double angle, bool standUp) {
     Mat3 turn = RotationMatrix(kYAxis, -angle);
     if (standUp) {
@@ -28,7 +25,8 @@ void AlignLinkFrame(IDirect3DRMFrame& frame, double angle, bool standUp) {
     const Vec3 z = turn.Column(2);
     const Vec3 y = turn.Column(1);
     const auto f = [](double v) { return static_cast<D3DVALUE>(v); };
-    frame.SetOrientation(frame.Parent(), f(z.x), f(z.y), f(z.z), f(y.x), f(y.y), f(y.z));
+    // The result is not examined: the directions are unit vectors, which the engine always takes.
+    (void)frame.SetOrientation(frame.Parent(), f(z.x), f(z.y), f(z.z), f(y.x), f(y.y), f(y.z));
 }
 
 } // namespace
@@ -47,16 +45,7 @@ void UpdateLinkPoses(const Mechanism& m, const LinkageFrames& frames) {
     if (!frames.HasLinks()) {
         return;
     }
-    TurnAboutY(*frames.Link1Frame, -m.dFi);
-    TurnAboutY(*frames.Link2Frame, +m.dFi);
-    TurnAboutY(*frames.Link2Frame, -(m.Psi - m.PsiPrev));
-    TurnAboutY(*frames.Link3Frame, +m.dGamma);
-    TurnAboutY(*frames.Link3Frame, -(m.Ksi - m.KsiPrev));
-    TurnAboutY(*frames.Link4Frame, -m.dGamma);
-
-    // The turns above follow the steps, not the angles: a wrapped driven angle, a kept Ksi and
-    // rounding would leave them apart from the solved state. Links 2 and 3 are set relative to
-    // links 1 and 4, which carry them.
+    // Links 2 and 3 are set relative to links 1 and 4, which carry them.
     const bool standUp = m.Plane == MechanismPlane::Vertical;
     AlignLinkFrame(*frames.Link1Frame, m.Fi, standUp);
     AlignLinkFrame(*frames.Link2Frame, m.Psi - m.Fi, false);
@@ -66,18 +55,10 @@ void UpdateLinkPoses(const Mechanism& m, const LinkageFrames& frames) {
 
 void InitialPose(Mechanism& m1, const LinkageFrames& frames1, const PointBReadout& showB1,
                  Mechanism& m2, const LinkageFrames& frames2, const PointBReadout& showB2) {
-    for (Mechanism* m : {&m1, &m2}) {
-        m->dFi = m->Fi;
-        m->dGamma = m->Gamma;
-    }
     SolvePosition(m1, showB1);
     UpdateLinkPoses(m1, frames1);
     SolvePosition(m2, showB2);
     UpdateLinkPoses(m2, frames2);
-    for (Mechanism* m : {&m1, &m2}) {
-        m->dFi = static_cast<double>(DegToRad(0));
-        m->dGamma = static_cast<double>(DegToRad(0));
-    }
 }
 
 void AdvanceMechanism(Mechanism& m, const LinkageFrames& frames, const PointBReadout& showB) {

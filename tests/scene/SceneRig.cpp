@@ -1,5 +1,6 @@
 #include "SceneRig.h"
 
+#include "../support/Require.h"
 #include "kinematics/Angles.h"
 #include "kinematics/Solver.h"
 
@@ -8,26 +9,26 @@
 namespace qor::test {
 
 SceneRig::SceneRig(int width, int height) : wantsDevice_(width > 0 && height > 0) {
-    Direct3DRMCreate(engine);
-    engine->CreateFrame(nullptr, scene);
+    Require(Direct3DRMCreate(engine));
+    Require(engine->CreateFrame(nullptr, scene));
     RefPtr<IDirect3DRMLight> ambient;
-    engine->CreateLightRGB(D3DRMLIGHT_AMBIENT, 0.5f, 0.5f, 0.5f, ambient);
-    scene->AddLight(ambient.get());
-    engine->CreateFrame(scene.get(), camera);
+    Require(engine->CreateLightRGB(D3DRMLIGHT_AMBIENT, 0.5f, 0.5f, 0.5f, ambient));
+    Require(scene->AddLight(ambient.get()));
+    Require(engine->CreateFrame(scene.get(), camera));
     if (!wantsDevice_) {
         return;
     }
     clipper = MakeRef<IDirectDrawClipper>();
-    engine->CreateDeviceFromClipper(clipper.get(), nullptr, width, height, device);
+    Require(engine->CreateDeviceFromClipper(clipper.get(), nullptr, width, height, device));
     if (!device) {
         return;
     }
-    engine->CreateViewport(device.get(), camera.get(), 0, 0, width, height, viewport);
-    viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC);
-    viewport->SetFront(0.1f);
-    viewport->SetBack(5000.0f);
-    viewport->SetField(14.0f);
-    device->SetQuality(D3DRMRENDER_FLAT);
+    Require(engine->CreateViewport(device.get(), camera.get(), 0, 0, width, height, viewport));
+    Require(viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC));
+    Require(viewport->SetFront(0.1f));
+    Require(viewport->SetBack(5000.0f));
+    Require(viewport->SetField(14.0f));
+    Require(device->SetQuality(D3DRMRENDER_FLAT));
 }
 
 bool SceneRig::Ok() const {
