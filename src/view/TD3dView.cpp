@@ -319,7 +319,9 @@ void TD3dView::FitDevice() {
         return;
     }
     const QSize needed = NeededPixels();
-    Device->Grow(needed.width(), needed.height());
+    // Not examined: a size the driver cannot render leaves the device as it was, and the
+    // picture then covers what it can.
+    (void)Device->Grow(needed.width(), needed.height());
 }
 
 QSize TD3dView::ScreenPixels() const {

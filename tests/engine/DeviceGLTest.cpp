@@ -174,8 +174,8 @@ TEST(DeviceTest, ReplacingTheDeviceKeepsTheSceneDrawable) {
 TEST(DeviceTest, GrowKeepsViewportsAndSettingsAndNeverShrinks) {
     GlScene s(64, 48);
     ASSERT_TRUE(s.Ok());
-    s.device->SetQuality(D3DRMRENDER_FLAT);
-    s.scene->SetSceneBackgroundRGB(0, 0, 1);
+    test::Require(s.device->SetQuality(D3DRMRENDER_FLAT));
+    test::Require(s.scene->SetSceneBackgroundRGB(0, 0, 1));
     const struct {
         int width, height;
         HRESULT result;

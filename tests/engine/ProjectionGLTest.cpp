@@ -160,8 +160,8 @@ TEST_P(ClippingTest, FrontAndBackPlanesCutByDepth) {
     const ClipCase& c = GetParam();
     GlScene s(200, 100);
     ASSERT_TRUE(s.Ok());
-    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
-    s.viewport->SetProjection(c.projection);
+    test::Require(s.device->SetQuality(D3DRMRENDER_UNLITFLAT));
+    test::Require(s.viewport->SetProjection(c.projection));
     ASSERT_EQ(s.viewport->SetFront(c.front), D3DRM_OK);
     ASSERT_EQ(s.viewport->SetBack(c.back), D3DRM_OK);
     // Field 1 makes the plane -2..2 by -1..1. The near box at x = -1.5 shows at x/z = -0.5 in

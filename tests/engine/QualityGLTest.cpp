@@ -117,9 +117,9 @@ TEST_P(FlatFaceTest, AShinyFaceIsLitOncePerTriangle) {
     const FlatFaceCase& c = GetParam();
     GlScene s;
     ASSERT_TRUE(s.Ok());
-    s.device->SetQuality(D3DRMRENDER_FLAT);
-    s.viewport->SetProjection(c.projection);
-    s.viewport->SetField(c.field);
+    test::Require(s.device->SetQuality(D3DRMRENDER_FLAT));
+    test::Require(s.viewport->SetProjection(c.projection));
+    test::Require(s.viewport->SetField(c.field));
     s.AddDirectionalLight(0.5f, 0.5f, 0.5f);
     XMaterial shiny = Plain(0.5f, 0.5f, 0.5f);
     shiny.power = 20;
@@ -305,11 +305,11 @@ TEST_P(TextureMinifyTest, TellsTheFiltersApart) {
     GlScene s;
     ASSERT_TRUE(s.Ok());
     ASSERT_TRUE(TwoCheckers().save(s.dir.filePath("checkers.png")));
-    s.device->SetQuality(D3DRMRENDER_UNLITFLAT);
+    test::Require(s.device->SetQuality(D3DRMRENDER_UNLITFLAT));
     ASSERT_EQ(s.device->SetTextureQuality(c.quality), D3DRM_OK);
     // The box's front face, 2 units wide, covers 40 x 40 pixels: 64 texels over 40.
-    s.viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC);
-    s.viewport->SetField(3);
+    test::Require(s.viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC));
+    test::Require(s.viewport->SetField(3));
     XMaterial textured = Plain(1, 1, 1);
     textured.texture = "checkers.png";
     s.AddModel(test::BoxX(1, textured), 0, 0, 5);

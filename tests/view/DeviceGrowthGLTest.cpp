@@ -1,6 +1,7 @@
 // The picture follows the window to a larger screen, and the control past the picture: the
 // device grows in place, keeping its viewports and their settings, and the viewport fills the
 // control again. A smaller screen leaves the device as it is.
+#include "../support/Require.h"
 #include "ViewHostFixture.h"
 
 namespace qor::test {
@@ -25,8 +26,8 @@ TEST_P(DeviceGrowth, TheViewportStillFillsTheControl) {
     host->CreateDevice(nullptr);
     ASSERT_TRUE(host->Device && vport->Viewport);
     ASSERT_EQ(host->Device->GetWidth(), 1920u);
-    vport->Viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC);
-    vport->Viewport->SetField(14);
+    test::Require(vport->Viewport->SetProjection(D3DRMPROJECT_ORTHOGRAPHIC));
+    test::Require(vport->Viewport->SetField(14));
     const IDirect3DRMDevice* device = host->Device.get();
     const IDirect3DRMViewport* viewport = vport->Viewport.get();
 

@@ -1,5 +1,6 @@
 // Viewport settings records: an empty record changes nothing, and a record applies edits to its
 // own viewport only while that viewport exists.
+#include "../support/Require.h"
 #include "ViewHostFixture.h"
 
 #include <vector>
@@ -38,8 +39,8 @@ TEST_F(ViewHost, RecordDoesNotReachANewViewportAtItsOldViewportsAddress) {
     std::vector<RefPtr<IDirect3DRMViewport>> made;
     while (made.size() < 64 && (made.empty() || made.back().get() != old)) {
         made.emplace_back();
-        host->Engine->CreateViewport(host->Device.get(), host->CameraFrame.get(), 0, 0, 10, 10,
-                                     made.back());
+        test::Require(host->Engine->CreateViewport(host->Device.get(), host->CameraFrame.get(), 0,
+                                                   0, 10, 10, made.back()));
     }
     if (made.back().get() != old) {
         GTEST_SKIP() << "no viewport was made at the old address (an allocator with a quarantine)";
