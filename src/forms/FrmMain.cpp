@@ -219,11 +219,25 @@ void TMainForm::ShowAngles() {
     ShowCoordinate(lbGamma_2, Degrees(mechanism2_.Gamma));
 }
 
+bool TMainForm::Animating() const {
+    return AdvancesMove(mechanism1_) || AdvancesMove(mechanism2_) ||
+           (ViewHost != nullptr && ViewHost->HasMotion(ViewHost->SceneFrame.get()));
+}
+
 void TMainForm::IdlePass(bool& done) {
     AdvanceRunning();
-    RenderStep();
+    const bool animating = Animating();
+    if (animating || frameWanted_) {
+        frameWanted_ = false;
+        RenderStep();
+    }
     ShowAngles();
-    done = QApplication::activeWindow() != this;
+    done = !animating || QApplication::activeWindow() != this;
+}
+
+void TMainForm::RequestFrame() {
+    frameWanted_ = true;
+    WakeIdleHandler();
 }
 
 void TMainForm::AdvanceRunning() {
@@ -289,6 +303,7 @@ void TMainForm::NewConstruction() {
     }
     camera.reset();
     EnableControls(true);
+    RequestFrame();
     InstallIdlePass();
 }
 
@@ -307,6 +322,7 @@ void TMainForm::sbSetupClick() {
         setup.SetView(ViewHost);
         setup.exec();
     }
+    RequestFrame();
     InstallIdlePass();
 }
 

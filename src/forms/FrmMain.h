@@ -63,9 +63,20 @@ public:
     static void ShowCoordinate(QLabel* label, double value);
 
     // The application's idle hook while a construction is shown: one step of every running
-    // mechanism, one engine tick, then the read-outs. Asks for the next pass at once while this
-    // window is active.
+    // mechanism, one engine tick, then the read-outs. While something moves (a running
+    // mechanism with a driven link, or the spinning scene) it asks for the next pass at once as
+    // long as this window is active. With nothing moving the tick is drawn only when a frame is
+    // owed (RequestFrame), and the program waits for the next event: the picture would be the
+    // same, and drawing it again would only keep the processor busy.
     void IdlePass(bool& done);
+
+    // Something changed the picture without drawing it (a viewpoint, a zoom, a new scene): the
+    // next idle pass draws a frame.
+    void RequestFrame();
+
+    // True while the idle pass has something to move: a running mechanism whose driven links
+    // turn, or a spinning scene.
+    bool Animating() const;
 
     // One step of each running mechanism, mechanism 1 first.
     void AdvanceRunning();
@@ -169,6 +180,7 @@ private:
     Mechanism mechanism1_; // horizontal: lies on the floor
     Mechanism mechanism2_; // vertical: stands in front of the wall
     bool ParamsAccepted_ = false;
+    bool frameWanted_ = false; // a frame is owed to a change of the picture
     TConstructionParamForm* ConstructionParamForm_ = nullptr;
     QString hint_;
 
