@@ -299,7 +299,10 @@ bool TMainForm::mnSaveClick() {
     if (!construction_) {
         return false;
     }
-    return designFile_.isEmpty() ? mnSaveAsClick() : SaveDesignAs(designFile_);
+    // An example stays as shipped: its changes go to a file of the user's choosing.
+    const bool example = !designFile_.isEmpty() &&
+                         QFileInfo(designFile_).absolutePath() == ExamplesFolder();
+    return designFile_.isEmpty() || example ? mnSaveAsClick() : SaveDesignAs(designFile_);
 }
 
 bool TMainForm::mnSaveAsClick() {
