@@ -148,6 +148,8 @@ private:
     bool DesignChanged() const;
     // Asks whether to save a changed design first; false when the user cancels or saving fails.
     bool MaySetDesignAside();
+    // OpenDesign as a user command: an exception it raises is shown, and the program goes on.
+    void OpenDesignCommand(const QString& path);
     bool SaveDesignAs(const QString& path);
     void UpdateFileCommands();
     void FillRecentMenu();

@@ -162,7 +162,9 @@ void TMainForm::UpdateFileCommands() {
     mnSave->setEnabled(shown);
     mnSaveAs->setEnabled(shown);
     mnSaveImage->setEnabled(shown);
-    FillRecentMenu();
+    // The items themselves are made when the list is shown: one of them may be the command
+    // that is running now.
+    mnRecent->menuAction()->setEnabled(!RecentFiles().isEmpty());
 }
 
 void TMainForm::FillRecentMenu() {
@@ -176,7 +178,7 @@ void TMainForm::FillRecentMenu() {
         // A file that is not there now (a stick taken out, a file moved) stays listed, greyed, so
         // that it comes back with its stick.
         item->setEnabled(QFileInfo(path).isFile());
-        connect(item, &QAction::triggered, this, [this, path] { OpenDesign(path); });
+        connect(item, &QAction::triggered, this, [this, path] { OpenDesignCommand(path); });
     }
     mnRecent->menuAction()->setEnabled(!files.isEmpty());
 }
@@ -191,7 +193,7 @@ void TMainForm::FillExamplesMenu() {
         QAction* item = mnExamples->addAction(example.fileName());
         item->setStatusTip(QDir::toNativeSeparators(example.absoluteFilePath()));
         connect(item, &QAction::triggered, this,
-                [this, path = example.absoluteFilePath()] { OpenDesign(path); });
+                [this, path = example.absoluteFilePath()] { OpenDesignCommand(path); });
     }
     mnExamples->menuAction()->setEnabled(!examples.isEmpty());
 }
@@ -274,6 +276,10 @@ bool TMainForm::OpenDesign(const QString& path) {
     return true;
 }
 
+void TMainForm::OpenDesignCommand(const QString& path) {
+    RunCommand([this, &path] { OpenDesign(path); });
+}
+
 void TMainForm::mnOpenClick() {
     const QString path = ChooseFile(this, QFileDialog::AcceptOpen, kOpenTitle,
                                     StartFolder(designFile_), kDesignFilter, kDesignSuffix);
@@ -300,8 +306,8 @@ bool TMainForm::mnSaveClick() {
         return false;
     }
     // An example stays as shipped: its changes go to a file of the user's choosing.
-    const bool example = !designFile_.isEmpty() &&
-                         QFileInfo(designFile_).absolutePath() == ExamplesFolder();
+    const bool example =
+        !designFile_.isEmpty() && QFileInfo(designFile_).absolutePath() == ExamplesFolder();
     return designFile_.isEmpty() || example ? mnSaveAsClick() : SaveDesignAs(designFile_);
 }
 
@@ -370,7 +376,7 @@ void TMainForm::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     // Opened once the drop is over, so that the program the file came from is not kept waiting
     // while a box asks or reports.
-    QTimer::singleShot(0, this, [this, path] { OpenDesign(path); });
+    QTimer::singleShot(0, this, [this, path] { OpenDesignCommand(path); });
 }
 
 } // namespace qor

@@ -12,14 +12,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <memory>
 #include <string>
@@ -133,17 +136,57 @@ TEST(DesignOnTheCommandLine, OpensWithTheWindow) {
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
+// The recent designs: the last eight, newest first; one that is gone stays listed but cannot be
+// chosen.
+QStringList RecentShown(QMenu* recent) {
+    emit recent->aboutToShow();
+    QStringList shown;
+    for (const QAction* item : recent->actions()) {
+        shown << item->text() + (item->isEnabled() ? "" : " (gone)");
+    }
+    return shown;
+}
+
 TEST_F(MainWindowFiles, EveryExampleOpensFromTheMenuWithoutAMessage) {
     const QFileInfoList examples = QDir(kExamples).entryInfoList({"*.qor"}, QDir::Files);
     ASSERT_GE(examples.size(), 5);
+    QStringList newestFirst;
     for (const QFileInfo& example : examples) {
         ChooseInFileDialog(example.absoluteFilePath());
         Trigger("mnOpen");
         ExpectOpened(form, example.absoluteFilePath());
         EXPECT_EQ(boxes.Texts(), QStringList()) << example.fileName().toStdString();
-        EXPECT_EQ(Get<QMenu>("mnRecent")->actions().front()->text(), "&1 " + example.fileName());
+        newestFirst.prepend(example.fileName());
     }
-    EXPECT_EQ(Get<QMenu>("mnRecent")->actions().size(), std::min<qsizetype>(examples.size(), 8));
+    for (const char* name : {"c1.qor", "c2.qor", "c3.qor"}) {
+        ASSERT_TRUE(form.OpenDesign(Copy("defaults.qor", name)));
+        newestFirst.prepend(name);
+    }
+    ASSERT_TRUE(QFile::remove(folder.filePath("c3.qor")));
+    newestFirst[0] += " (gone)";
+    QStringList expected;
+    for (int i = 0; i < 8; ++i) {
+        expected << QStringLiteral("&%1 %2").arg(i + 1).arg(newestFirst[i]);
+    }
+    EXPECT_EQ(RecentShown(Get<QMenu>("mnRecent")), expected);
+}
+
+TEST_F(MainWindowFiles, ADesignDroppedOnTheWindowOpens) {
+    const QString path = QDir(kExamples).absoluteFilePath("large.qor");
+    for (const QString& dropped : {QDir(kExamples).absoluteFilePath("../README.md"), path}) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(dropped)});
+        // As a drag does it: the window takes the drop only after taking the drag's entry.
+        const QPoint at = form.rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&form, &enter);
+        EXPECT_EQ(enter.isAccepted(), dropped == path);
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&form, &drop);
+        EXPECT_EQ(drop.isAccepted(), dropped == path);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.DesignFile() == path; }));
+    ExpectOpened(form, path);
 }
 
 TEST_F(MainWindowFiles, ABrokenFileChangesNothingAndSaysWhereInOneMessage) {
