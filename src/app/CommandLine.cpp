@@ -26,6 +26,21 @@ const std::vector<OptionRow>& Options() {
     return options;
 }
 
+// The options that QApplication takes for itself (its own documentation lists them), with a value
+// or without: accepted and left to it, and not shown in the help.
+const QStringList kToolkitOptionsWithValue = {
+    QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+    QStringLiteral("style"),         QStringLiteral("stylesheet"),
+    QStringLiteral("session"),       QStringLiteral("display"),
+    QStringLiteral("geometry"),      QStringLiteral("qwindowgeometry"),
+    QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+    QStringLiteral("name"),          QStringLiteral("title"),
+    QStringLiteral("visual")};
+const QStringList kToolkitFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                   QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                   QStringLiteral("sync")};
+
 const QString kUsage = QStringLiteral("Использование: qor [параметры] [файл.qor]");
 const QString kAbout =
     QStringLiteral("QOR — учебная программа для проектирования плоских пятизвенных механизмов.");
@@ -56,8 +71,18 @@ void Print(std::FILE* stream, const QString& text) {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
+    // "-platform xcb" as the toolkit writes its options; "-h" and "-v" read the same either way.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const OptionRow& row : Options()) {
         parser.addOption(QCommandLineOption(row.Names, row.Description));
+    }
+    for (const QString& name : kToolkitOptionsWithValue + kToolkitFlags) {
+        QCommandLineOption option(name);
+        if (kToolkitOptionsWithValue.contains(name)) {
+            option.setValueName(name);
+        }
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
     }
     CommandLine line;
     if (!parser.parse(arguments)) {

@@ -23,6 +23,7 @@ TEST(CommandLine, ReadsTheOptionsAndTheDesignFile) {
         {{}, Action::Start, {}},
         {{"a.qor"}, Action::Start, "a.qor"},
         {{"--", "-odd.qor"}, Action::Start, "-odd.qor"},
+        {{"-platform", "xcb", "-reverse", "a.qor"}, Action::Start, "a.qor"},
         {{"--help"}, Action::ShowHelp, {}},
         {{"-h", "a.qor"}, Action::ShowHelp, {}},
         {{"--version"}, Action::ShowVersion, {}},
