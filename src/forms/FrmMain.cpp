@@ -132,6 +132,7 @@ void TMainForm::ConnectHandlers() {
     OnEnterKey(edGrad, [this] { edGradKeyPress(); });
 
     connect(this, &QWidget::customContextMenuRequested, this, &TMainForm::ShowPopupMenu);
+    ConnectFileCommands();
 }
 
 void TMainForm::FormCreate() {
@@ -257,6 +258,10 @@ void TMainForm::StepOnce() {
 }
 
 void TMainForm::NewConstruction() {
+    MakeConstruction([this] { ConstructionParamForm_->exec(); });
+}
+
+void TMainForm::MakeConstruction(const std::function<void()>& enterParameters) {
     if (ConstructionParamForm_ == nullptr) {
         throw std::logic_error("The main window has no parameter dialog");
     }
@@ -277,7 +282,7 @@ void TMainForm::NewConstruction() {
         m->Psi = 0.0;
         m->Ksi = 0.0;
     }
-    ConstructionParamForm_->exec();
+    enterParameters();
     for (Mechanism* m : {&mechanism1_, &mechanism2_}) {
         m->dFi = 0;
         m->dGamma = 0;
@@ -289,6 +294,7 @@ void TMainForm::NewConstruction() {
         EnableControls(false);
         StopMechanism(mechanism1_);
         StopMechanism(mechanism2_);
+        KeepAcceptedDesign(false);
         return;
     }
     StopMechanism(mechanism1_);
@@ -305,10 +311,13 @@ void TMainForm::NewConstruction() {
     EnableControls(true);
     RequestFrame();
     InstallIdlePass();
+    KeepAcceptedDesign(true);
 }
 
 void TMainForm::mnNewProjectClick() {
-    NewConstruction();
+    if (MaySetDesignAside()) {
+        NewConstruction();
+    }
 }
 
 void TMainForm::mnCloseClick() {

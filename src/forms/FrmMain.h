@@ -3,6 +3,7 @@
 // hosts the 3D view in its centre, between the tool bar, the side panels and the bottom panel.
 #pragma once
 
+#include "design/Design.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 #include "scene/MechanismScene.h"
@@ -11,10 +12,15 @@
 #include <QString>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class QAction;
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QEvent;
 class QFrame;
 class QLabel;
@@ -89,6 +95,15 @@ public:
     // them: both mechanisms stopped, no link driven, the controls enabled, the idle pass running.
     void NewConstruction();
 
+    // Opens a design file: when the file holds a design that the parameter dialog accepts, a new
+    // construction is made from it as if its values had been typed, with its links driven as it
+    // says, and the window names the file. Otherwise one box says why and nothing changes. A
+    // shown design with unsaved changes is offered for saving first. Returns whether it opened.
+    bool OpenDesign(const QString& path);
+
+    // The file of the design shown; empty when it has none.
+    const QString& DesignFile() const { return designFile_; }
+
     // The view host and its viewport control; null only while a new construction replaces them.
     TD3dView* View() const { return ViewHost; }
     TVport* Vport() const { return VideoPort; }
@@ -99,6 +114,11 @@ public:
 protected:
     // The application's hint handler: every status tip, from any window, reaches the status bar.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closing offers unsaved changes of a design file for saving first (FrmMainFiles.cpp).
+    void closeEvent(QCloseEvent* event) override;
+    // A design file dropped on the window is opened (FrmMainFiles.cpp).
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Building the window (FrmMainControls.cpp).
@@ -121,6 +141,34 @@ private:
     void ShowPopupMenu(const QPoint& position);
     // Renders one engine tick in the view host, if there is one.
     void RenderStep();
+    // The new-construction workflow with the parameters entered by `enterParameters` where the
+    // dialog would be shown: the dialog itself, or its acceptance of an opened design.
+    void MakeConstruction(const std::function<void()>& enterParameters);
+
+    // Design files (FrmMainFiles.cpp).
+    void CreateFileCommands(QMenu* file);
+    void ConnectFileCommands();
+    // After a new construction: keeps the values the dialog accepted, or forgets the design
+    // (and its file) when there is no construction.
+    void KeepAcceptedDesign(bool accepted);
+    // The construction shown with its drives as the link panel shows them.
+    Design CurrentDesign() const;
+    // Ticks the links the design drives and chooses their directions, through their handlers.
+    void ShowDrives(const Design& design);
+    // True when the design shown has a file and differs from what was last opened or saved.
+    bool DesignChanged() const;
+    // Asks whether to save a changed design first; false when the user cancels or saving fails.
+    bool MaySetDesignAside();
+    // OpenDesign as a user command: an exception it raises is shown, and the program goes on.
+    void OpenDesignCommand(const QString& path);
+    bool SaveDesignAs(const QString& path);
+    void UpdateFileCommands();
+    void FillRecentMenu();
+    void FillExamplesMenu();
+    void mnOpenClick();
+    bool mnSaveClick();
+    bool mnSaveAsClick();
+    void mnSaveImageClick();
 
     // Command handlers, named after their controls. Shared ones serve a button, a menu item
     // and a pop-up item alike.
@@ -209,6 +257,21 @@ private:
     QAction* mnSetup = nullptr;
     QAction* mnHelp = nullptr;
     QAction* mnAbout = nullptr;
+
+    // The "Файл" menu's commands on design files.
+    QAction* mnOpen = nullptr;
+    QMenu* mnRecent = nullptr;
+    QMenu* mnExamples = nullptr;
+    QAction* mnSave = nullptr;
+    QAction* mnSaveAs = nullptr;
+    QAction* mnSaveImage = nullptr;
+
+    // The values of the construction shown, in the dialog's units, as accepted or opened (the
+    // records' angles move with the animation); none without a construction.
+    std::optional<Design> construction_;
+    // The file of the design shown, and the design as last opened from or saved to it.
+    QString designFile_;
+    Design savedDesign_;
 
     // Pop-up menu.
     QMenu* PopupMenu = nullptr;
