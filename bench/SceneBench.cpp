@@ -9,6 +9,7 @@
 #include "AllocationCount.h"
 #include "BareLoop.h"
 #include "BenchOptions.h"
+#include "CycleWindowBench.h"
 #include "SceneRig.h"
 #include "StartupTime.h"
 
@@ -173,6 +174,9 @@ int main(int argc, char** argv) {
     }
     if (options->startup) {
         return RunStartupBench(argc, argv);
+    }
+    if (options->cycleWindow) {
+        return RunCycleWindowBench(argc, argv, options->width, options->height, options->frames);
     }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
