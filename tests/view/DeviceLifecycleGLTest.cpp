@@ -67,10 +67,10 @@ TEST_F(ViewHost, DeviceRecreationKeepsEachViewportsSettingsAndCamera) {
     Set(*second->Viewport, kNarrow);
 
     for (const GUID* driver : {&MonoDriver(), static_cast<const GUID*>(nullptr)}) {
-        const IDirect3DRMDevice* old = host->Device.get();
+        const std::uint64_t old = host->Device->Serial();
         host->CreateDevice(driver);
         ASSERT_TRUE(host->Device);
-        EXPECT_NE(host->Device.get(), old);
+        EXPECT_NE(host->Device->Serial(), old);
         EXPECT_EQ(host->Device->GetColorModel(), driver ? D3DCOLOR_MONO : D3DCOLOR_RGB);
         ASSERT_TRUE(vport->Viewport && second->Viewport);
         ExpectSettings(*vport->Viewport, kMainWindow);
