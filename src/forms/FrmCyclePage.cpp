@@ -33,6 +33,9 @@ namespace {
 const QString kWidestStep = QStringLiteral("000000");
 const QString kWidestValue = QStringLiteral("-000,000000000000000");
 
+// The page's preferred width in pixels; the dock opens this wide where the main window has room.
+constexpr int kPreferredWidth = 640;
+
 enum StackPage { NotDrivenPage, CyclePage };
 
 double Degrees(double radians) {
@@ -74,6 +77,11 @@ QString AskSavePath(QWidget* parent, const QString& title, const QString& name,
     return dialog.selectedFiles().front();
 }
 
+FileWriteSteps& PlainWriteSteps() {
+    static FileWriteSteps steps;
+    return steps;
+}
+
 QLabel* CreateFigureLabel(const QString& name) {
     QLabel* label = CreateLabel({}, name);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -83,7 +91,7 @@ QLabel* CreateFigureLabel(const QString& name) {
 } // namespace
 
 TCyclePage::TCyclePage(const Mechanism& mechanism, int number, QWidget* parent)
-    : QWidget(parent), mechanism_(mechanism), number_(number) {
+    : QWidget(parent), mechanism_(mechanism), number_(number), writeSteps_(&PlainWriteSteps()) {
     setObjectName(QStringLiteral("CyclePage%1").arg(number));
     notDriven_ = CreateLabel(CycleText::NotDriven, QStringLiteral("laNotDriven"));
     notDriven_->setWordWrap(true);
@@ -184,6 +192,10 @@ QTableView* TCyclePage::CreateTable() {
     columns->setSortIndicator(0, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
     return table_;
+}
+
+QSize TCyclePage::sizeHint() const {
+    return {kPreferredWidth, QWidget::sizeHint().height()};
 }
 
 bool TCyclePage::ShowsNotDriven() const {
@@ -289,7 +301,8 @@ void TCyclePage::ShowCurrentRow() {
 }
 
 bool TCyclePage::Save(const QString& path, const QByteArray& bytes) {
-    if (const std::optional<FileWriteError> error = WriteFileAtomically(path, bytes)) {
+    if (const std::optional<FileWriteError> error =
+            WriteFileAtomically(path, bytes, *writeSteps_)) {
         ShowMessageBox(window(), FileWriteErrorText(path, *error), CycleText::ErrorCaption,
                        MsgIcon::Warning, MsgButtons::Ok);
         return false;

@@ -19,6 +19,7 @@ class QTableView;
 
 namespace qor {
 
+class FileWriteSteps;
 class TCycleTableModel;
 struct CycleFigures;
 
@@ -50,6 +51,11 @@ public:
     // else PNG). A file that cannot be written is reported in a message box and left as it was.
     bool SaveTable(const QString& path, CsvStyle style);
     bool SavePlot(const QString& path);
+    // The steps the saves write through: the plain ones unless a test makes one of them fail.
+    void SetWriteSteps(FileWriteSteps& steps) { writeSteps_ = &steps; }
+
+    // Wide enough for the plots beside the figures and for a few columns of the table.
+    QSize sizeHint() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -73,6 +79,7 @@ private:
     std::vector<double> axis_; // the horizontal value of every row
     bool stale_ = true;        // the cycle no longer follows the drive
     long long advances_ = 0;   // of the mechanism since the cycle's start
+    FileWriteSteps* writeSteps_;
 
     QStackedWidget* stack_ = nullptr;
     QLabel* notDriven_ = nullptr;
