@@ -276,9 +276,10 @@ TEST_F(MainWindow, MainMenuHoldsItsItemsInOrder) {
     for (const QAction* action : form.menuBar()->actions()) {
         menus << action->text();
     }
-    EXPECT_EQ(menus, QStringList({"Файл", "Настройки", "Помощь"}));
+    EXPECT_EQ(menus, QStringList({"Файл", "Настройки", "Анализ", "Помощь"}));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnFile")), QStringList({"Новая конструкция", "-", "Выход"}));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnSettings")), QStringList({"Изображение"}));
+    EXPECT_EQ(ItemTexts(Get<QMenu>("mnAnalysis")), QStringList({"Графики цикла…"}));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnHelpMenu")), QStringList({"Помощь", "-", "О программе"}));
     EXPECT_EQ(Get<QAction>("mnHelp")->shortcut(), QKeySequence(Qt::Key_F1));
 }
