@@ -247,7 +247,7 @@ void TCycleChartView::AddTransmissionMarks(const CycleFigures& figures) {
         const TransmissionExtreme& extreme = **mark.extreme;
         const double degrees = Degrees(extreme.Angle);
         auto* point = new QScatterSeries;
-        point->setName(mark.name->arg(RealToFixedText(degrees)));
+        point->setName(*mark.name);
         point->setColor(mark.colour);
         point->setBorderColor(mark.colour.darker());
         point->setMarkerSize(10);

@@ -36,8 +36,9 @@ inline const QStringList CurveNames = {
 inline const QString DegreesUnit = QStringLiteral("°");
 inline const QString CentimetresUnit = QStringLiteral(" см");
 inline const QString TransmissionBand = QStringLiteral("40°–140°");
-inline const QString SmallestMark = QStringLiteral("мин. %1°");
-inline const QString LargestMark = QStringLiteral("макс. %1°");
+// The legend names only the marks: their values stand among the figures beside the plot.
+inline const QString SmallestMark = QStringLiteral("мин.");
+inline const QString LargestMark = QStringLiteral("макс.");
 
 // The figures beside the plots.
 inline const QString FiguresTitle = QStringLiteral("Показатели");

@@ -1,13 +1,17 @@
 // Not a test: a picture of the cycle window for a person to look at. The main window at the size
 // given, the default construction accepted, link 1 of mechanism 1 driven forwards and moved on by
-// some single steps, the cycle window open. Writes the whole screen as PNG to the file given.
+// some single steps, the cycle window open on the plot asked for (0 angles, 1 point B,
+// 2 transmission angle). Writes the whole screen as PNG to the file given.
 #include "forms/FrmConstrParamSet.h"
+#include "forms/FrmCycle.h"
+#include "forms/FrmCyclePage.h"
 #include "forms/FrmMain.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -17,8 +21,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 3) {
-        std::fprintf(stderr, "usage: cycle_shots OUT.png STEPS\n");
+    if (arguments.size() != 4) {
+        std::fprintf(stderr, "usage: cycle_shots OUT.png STEPS PLOT\n");
         return 2;
     }
     qor::TMainForm form;
@@ -43,6 +47,10 @@ int main(int argc, char** argv) {
     for (int i = arguments[2].toInt(); i > 0; --i) {
         click("bbStepByStep");
     }
+    form.CycleForm()
+        ->Page(1)
+        ->findChild<QTabWidget*>(QStringLiteral("CyclePlots"))
+        ->setCurrentIndex(arguments[3].toInt());
     QTest::qWait(500);
     const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
     return shot.save(arguments[1]) ? 0 : 1;
