@@ -147,7 +147,10 @@ QWidget* TCyclePage::CreatePlots() {
         charts_[static_cast<std::size_t>(kind)] = chart;
         plots_->addTab(chart, *caption);
     }
-    connect(plots_, &QTabWidget::currentChanged, this, [this] { ShowCurrentRow(); });
+    connect(plots_, &QTabWidget::currentChanged, this, [this] {
+        DrawShownChart();
+        ShowCurrentRow();
+    });
     return plots_;
 }
 
@@ -242,19 +245,26 @@ void TCyclePage::Recompute() {
     axis_ = AxisValues(cycle_);
     stale_ = false;
     advances_ = 0;
-    const CycleFigures figures = FiguresOf(cycle_);
-    for (TCycleChartView* chart : charts_) {
-        chart->SetCycle(cycle_, axis_, figures);
-    }
+    figures_ = FiguresOf(cycle_);
+    chartDrawn_ = {};
+    DrawShownChart();
     model_->SetCycle(&cycle_);
     // The table keeps the order the user chose.
     const QHeaderView* header = table_->horizontalHeader();
     if (header->sortIndicatorSection() != 0 || header->sortIndicatorOrder() != Qt::AscendingOrder) {
         model_->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
     }
-    ShowFigures(figures);
+    ShowFigures(figures_);
     stack_->setCurrentIndex(cycle_.Rows.empty() ? NotDrivenPage : CyclePage);
     ShowCurrentRow();
+}
+
+void TCyclePage::DrawShownChart() {
+    const auto shown = static_cast<std::size_t>(plots_->currentIndex());
+    if (!chartDrawn_[shown]) {
+        charts_[shown]->SetCycle(cycle_, axis_, figures_);
+        chartDrawn_[shown] = true;
+    }
 }
 
 void TCyclePage::ShowFigures(const CycleFigures& figures) {

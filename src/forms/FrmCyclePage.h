@@ -4,6 +4,7 @@
 
 #include "analysis/Cycle.h"
 #include "analysis/CycleCsv.h"
+#include "analysis/CycleFigures.h"
 #include "forms/FrmCycleChart.h"
 
 #include <QWidget>
@@ -21,7 +22,6 @@ namespace qor {
 
 class FileWriteSteps;
 class TCycleTableModel;
-struct CycleFigures;
 
 class TCyclePage : public QWidget {
     Q_OBJECT
@@ -41,9 +41,6 @@ public:
     // The row of the cycle that the mechanism shows now; -1 without a cycle.
     int CurrentRow() const;
     bool ShowsNotDriven() const;
-    TCycleChartView* Chart(CyclePlotKind kind) const {
-        return charts_[static_cast<std::size_t>(kind)];
-    }
     TCycleChartView* ShownChart() const;
     QTableView* Table() const { return table_; }
 
@@ -67,6 +64,9 @@ private:
     // Computes the cycle from the mechanism's present state and shows it.
     void Recompute();
     void ShowFigures(const CycleFigures& figures);
+    // Draws the present cycle on the plot shown, if it does not show it yet: a plot is drawn
+    // only when its tab is chosen, so that a cycle costs one plot rather than three.
+    void DrawShownChart();
     // Puts the cursor of the plot shown and the table's current row on the present row.
     void ShowCurrentRow();
     bool Save(const QString& path, const QByteArray& bytes);
@@ -85,6 +85,8 @@ private:
     QLabel* notDriven_ = nullptr;
     QTabWidget* plots_ = nullptr;
     std::array<TCycleChartView*, 3> charts_{};
+    CycleFigures figures_;
+    std::array<bool, 3> chartDrawn_{}; // the plot shows the present cycle
     TCycleTableModel* model_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* laClosingMargin = nullptr;

@@ -52,6 +52,7 @@ protected:
     void ExpectCurrentRow(int row) {
         EXPECT_EQ(Page1()->CurrentRow(), row);
         qor::TCycleChartView* chart = Page1()->ShownChart();
+        EXPECT_FALSE(chart->chart()->series().isEmpty()) << "the plot shown is drawn";
         EXPECT_EQ(chart->CursorRow(), row);
         const std::vector<double> axis = qor::AxisValues(Page1()->ShownCycle());
         EXPECT_DOUBLE_EQ(chart->CursorPosition(), chart->PositionOf(axis[row]));
@@ -96,6 +97,9 @@ TEST_F(CycleWindow, CursorAndTableRowFollowSingleStepsRunningAndStop) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.Mechanism1().Fi >= qor::DegToRad(10.0); }));
     Click("bbRunWork");
     const int stoppedAt = static_cast<int>(std::lround(qor::RadToDeg(form.Mechanism1().Fi)));
+    ExpectCurrentRow(stoppedAt);
+    // Another plot, drawn when its tab is chosen, shows the same row.
+    Find<QTabWidget>(Page1(), "CyclePlots")->setCurrentIndex(2);
     ExpectCurrentRow(stoppedAt);
     bool done = false;
     form.IdlePass(done);
