@@ -24,7 +24,8 @@ const char* const kBenchUsage =
     "usage: qor-bench [--size WxH] [--frames N] [--models DIR] [--bare]\n"
     "       qor-bench --startup [--runs N]\n"
     "       qor-bench --startup-floor [--runs N]\n"
-    "       qor-bench --idle\n";
+    "       qor-bench --idle\n"
+    "       qor-bench --cycle-window [--size WxH] [--frames N]\n";
 
 std::optional<BenchOptions> ParseBenchOptions(const std::vector<std::string>& arguments,
                                               std::string& error) {
@@ -47,6 +48,8 @@ std::optional<BenchOptions> ParseBenchOptions(const std::vector<std::string>& ar
                 error = "--runs wants a positive whole number";
                 return std::nullopt;
             }
+        } else if (name == "--cycle-window") {
+            options.cycleWindow = true;
         } else if (name == "--size" && hasValue) {
             if (!ReadSize(arguments[++i], options.width, options.height)) {
                 error = "--size wants WIDTHxHEIGHT, for example 1920x1080";

@@ -2,6 +2,7 @@
 // layout that holds them.
 #include "forms/FrmMain.h"
 
+#include "forms/FrmCycleTexts.h"
 #include "forms/FrmMainCaptions.h"
 #include "forms/Hint.h"
 #include "forms/Icons.h"
@@ -182,11 +183,20 @@ void TMainForm::CreateMenus() {
     settings->setObjectName(QStringLiteral("mnSettings"));
     settings->addAction(mnSetup);
 
+    CreateAnalysisMenu();
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("Помощь"));
     help->setObjectName(QStringLiteral("mnHelpMenu"));
     help->addAction(mnHelp);
     help->addSeparator();
     help->addAction(mnAbout);
+}
+
+void TMainForm::CreateAnalysisMenu() {
+    mnCycle = CreateAction(this, QStringLiteral("mnCycle"), CycleText::MenuItem);
+    QMenu* analysis = menuBar()->addMenu(QStringLiteral("Анализ"));
+    analysis->setObjectName(QStringLiteral("mnAnalysis"));
+    analysis->addAction(mnCycle);
 }
 
 void TMainForm::CreateToolBar() {
