@@ -1,12 +1,12 @@
 #include "CycleWindowBench.h"
 
+#include "BenchBoxes.h"
 #include "forms/FrmConstrParamSet.h"
 #include "forms/FrmCycle.h"
 #include "forms/FrmCyclePage.h"
 #include "forms/FrmMain.h"
 #include "kinematics/Angles.h"
 #include "platform/IdleHook.h"
-#include "platform/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -84,11 +84,7 @@ void TimeFrames(TMainForm& form, int frames, FrameTimes& times) {
 int RunCycleWindowBench(int argc, char** argv, int width, int height, int frames) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    SetMessageBoxHandler([](const MessageBoxRequest& box) {
-        std::fprintf(stderr, "qor-bench: %s %s\n", qPrintable(box.caption),
-                     qPrintable(box.text.trimmed()));
-        return MsgResult::Ok;
-    });
+    PrintMessageBoxes();
     TMainForm form;
     auto* params = new TConstructionParamForm(form.Mechanism1(), form.Mechanism2(),
                                               form.ParamsAccepted(), &form);

@@ -9,6 +9,7 @@
 // and its cost while still instead (StartupTime.h, IdleCpu.h). Run it under xvfb-run.
 #include "AllocationCount.h"
 #include "BareLoop.h"
+#include "BenchBoxes.h"
 #include "BenchOptions.h"
 #include "CycleWindowBench.h"
 #include "IdleCpu.h"
@@ -18,7 +19,6 @@
 #include "engine/RetainedMode.h"
 #include "engine/ViewProjection.h"
 #include "kinematics/Angles.h"
-#include "platform/MessageBox.h"
 #include "scene/MechanismScene.h"
 #include "support/Require.h"
 
@@ -191,11 +191,7 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    SetMessageBoxHandler([](const MessageBoxRequest& box) {
-        std::fprintf(stderr, "qor-bench: %s %s\n", qPrintable(box.caption),
-                     qPrintable(box.text.trimmed()));
-        return MsgResult::Ok;
-    });
+    PrintMessageBoxes();
 
     test::SceneRig rig(options->width, options->height);
     if (!rig.Ok()) {
