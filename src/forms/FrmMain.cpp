@@ -132,6 +132,7 @@ void TMainForm::ConnectHandlers() {
     OnEnterKey(edGrad, [this] { edGradKeyPress(); });
 
     connect(this, &QWidget::customContextMenuRequested, this, &TMainForm::ShowPopupMenu);
+    ConnectAnalysisHandlers();
 }
 
 void TMainForm::FormCreate() {
@@ -343,14 +344,22 @@ void TMainForm::LinkEnableChanged(DriveRow row) {
     drive.minus->setEnabled(ticked);
     if (!ticked) {
         UncheckBoth(drive.plus, drive.minus);
+        const double before = drive.mechanism->*drive.step;
         drive.mechanism->*drive.step = static_cast<double>(DegToRad(0));
+        if (drive.mechanism->*drive.step != before) {
+            scene_.DriveChanged();
+        }
     }
 }
 
 void TMainForm::DirectionChosen(DriveRow row, double sign) {
     const LinkDrive& drive = drives_[row];
     Mechanism& m = *drive.mechanism;
+    const double before = m.*drive.step;
     m.*drive.step = sign * (drive.link == 1 ? m.Velocity1 : m.Velocity4);
+    if (m.*drive.step != before) {
+        scene_.DriveChanged();
+    }
 }
 
 void TMainForm::cb1Click() {

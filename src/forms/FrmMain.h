@@ -100,6 +100,12 @@ private:
     QWidget* CreateBottomPanel();
     QWidget* CreateLinkPanel();
     void ConnectHandlers();
+    // The "Анализ" menu, its items in the pop-up menu and their commands (FrmMainAnalysis.cpp).
+    void CreateAnalysisMenu();
+    void AddAnalysisToPopupMenu();
+    void ConnectAnalysisHandlers();
+    void mnCouplerPathClick(bool checked);
+    void mnCircleConstructionClick(bool checked);
 
     void FormCreate();
     void FormDestroy();
@@ -197,6 +203,8 @@ private:
     QAction* mnSetup = nullptr;
     QAction* mnHelp = nullptr;
     QAction* mnAbout = nullptr;
+    QAction* mnCouplerPath = nullptr;        // checkable, in the pop-up menu too
+    QAction* mnCircleConstruction = nullptr; // checkable, in the pop-up menu too
 
     // Pop-up menu.
     QMenu* PopupMenu = nullptr;

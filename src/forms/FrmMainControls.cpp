@@ -181,6 +181,8 @@ void TMainForm::CreateMenus() {
     settings->setObjectName(QStringLiteral("mnSettings"));
     settings->addAction(mnSetup);
 
+    CreateAnalysisMenu();
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("Помощь"));
     help->setObjectName(QStringLiteral("mnHelpMenu"));
     help->addAction(mnHelp);
@@ -239,6 +241,7 @@ void TMainForm::CreatePopupMenu() {
     PopupMenu->addAction(pmnZoomOut);
     PopupMenu->addSeparator();
     PopupMenu->addAction(pmnNewProject);
+    AddAnalysisToPopupMenu();
     setContextMenuPolicy(Qt::CustomContextMenu);
 }
 

@@ -11,11 +11,13 @@ namespace qor {
 
 namespace {
 
-constexpr double kCircleRadius = 0.025; // of the circles' and the line's tubes
-constexpr int kCirclePoints = 96;
-constexpr double kBallRadius = 0.16;
-constexpr double kRingRadius = 0.14;
-constexpr double kRingTube = 0.035;
+constexpr double kCircleRadius = 0.04; // of the circles' and the line's tubes
+constexpr int kCirclePoints = 120;
+// The ball at B sits on top of B's hinge (whose drum would hide it), towards the viewer.
+constexpr double kBallRadius = 0.2;
+constexpr double kBallAboveHinge = 0.35;
+constexpr double kRingRadius = 0.22;
+constexpr double kRingTube = 0.05;
 // Closer than this (cm), the two points where the circles meet are one.
 constexpr double kTouching = 1e-6;
 
@@ -48,6 +50,14 @@ RefPtr<IDirect3DRMMesh> NewMesh(IDirect3DRM* engine, const TubeGeometry& geometr
         AddColouredGroup(*mesh, geometry, colour);
     }
     return mesh;
+}
+
+TubeGeometry RaisedBall() {
+    TubeGeometry ball = Ball(kBallRadius);
+    for (D3DRMVERTEX& v : ball.vertices) {
+        v.position.y += static_cast<D3DVALUE>(kBallAboveHinge);
+    }
+    return ball;
 }
 
 TubeGeometry Tube(const std::vector<Vec3>& points, bool closed, double radius) {
@@ -93,7 +103,7 @@ void CircleConstruction::Build(IDirect3DRM* engine, IDirect3DRMFrame& link1Frame
         NewMesh(engine, Tube(CirclePoints({}, m.L2, kCirclePoints), true, kCircleRadius), pale);
     const RefPtr<IDirect3DRMMesh> circle43 =
         NewMesh(engine, Tube(CirclePoints({}, m.L3, kCirclePoints), true, kCircleRadius), pale);
-    const RefPtr<IDirect3DRMMesh> ball = NewMesh(engine, Ball(kBallRadius), colour);
+    const RefPtr<IDirect3DRMMesh> ball = NewMesh(engine, RaisedBall(), colour);
     ring_ = NewMesh(engine, Tube(CirclePoints({}, kRingRadius, 16), true, kRingTube), colour);
     // The line's two rings are placed by Update.
     line_ = NewMesh(engine, Tube({Vec3{0, 0, 0}, Vec3{1, 0, 0}}, false, kCircleRadius), pale);

@@ -1,8 +1,8 @@
 // How the solver finds B, drawn in a mechanism's plane: the circle of radius L2 about the moving
 // end of link 1, the circle of radius L3 about the moving end of link 4, the line between the two
 // centres, and the two points where the circles meet: B, the one the solver chose, as a solid
-// ball, and its mirror image in the line of centres as a hollow ring. Where the circles only
-// touch (the linkage at full stretch) the two are one point, drawn once.
+// ball resting on B's hinge, and its mirror image in the line of centres as a hollow ring. Where
+// the circles only touch (the linkage at full stretch) the two are one point, drawn once.
 #pragma once
 
 #include "engine/Frame.h"
