@@ -276,7 +276,7 @@ TEST_F(MainWindow, MainMenuHoldsItsItemsInOrder) {
     for (const QAction* action : form.menuBar()->actions()) {
         menus << action->text();
     }
-    EXPECT_EQ(menus, QStringList({"Файл", "Настройки", "Помощь"}));
+    EXPECT_EQ(menus, QStringList({"Файл", "Настройки", "Анализ", "Помощь"}));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnFile")), QStringList({"Новая конструкция", "-", "Выход"}));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnSettings")), QStringList({"Изображение"}));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnHelpMenu")), QStringList({"Помощь", "-", "О программе"}));
@@ -286,7 +286,7 @@ TEST_F(MainWindow, MainMenuHoldsItsItemsInOrder) {
 TEST_F(MainWindow, PopupMenuHoldsItsItemsInOrder) {
     EXPECT_EQ(ItemTexts(Get<QMenu>("PopupMenu")),
               QStringList({"Запустить механизм", "-", "Вращать сцену", "Ближе", "Дальше", "-",
-                           "Новый механизм"}));
+                           "Новый механизм", "-", "Траектория точки B", "Построение окружностей"}));
 }
 
 TEST_F(MainWindow, RightClickOpensThePopupMenu) {
