@@ -22,7 +22,8 @@ bool ReadSize(const std::string& text, int& width, int& height) {
 
 const char* const kBenchUsage =
     "usage: qor-bench [--size WxH] [--frames N] [--models DIR] [--bare]\n"
-    "       qor-bench --startup\n";
+    "       qor-bench --startup\n"
+    "       qor-bench --analysis [--size WxH] [--frames N] [--models DIR]\n";
 
 std::optional<BenchOptions> ParseBenchOptions(const std::vector<std::string>& arguments,
                                               std::string& error) {
@@ -34,6 +35,8 @@ std::optional<BenchOptions> ParseBenchOptions(const std::vector<std::string>& ar
             options.bare = true;
         } else if (name == "--startup") {
             options.startup = true;
+        } else if (name == "--analysis") {
+            options.analysis = true;
         } else if (name == "--size" && hasValue) {
             if (!ReadSize(arguments[++i], options.width, options.height)) {
                 error = "--size wants WIDTHxHEIGHT, for example 1920x1080";

@@ -14,6 +14,7 @@ struct BenchOptions {
     std::string models; // empty: the program's own lookup of the model set
     bool bare = false;  // also draw the same triangles through a minimal OpenGL loop
     bool startup = false;
+    bool analysis = false; // what the analysis drawings cost instead (see AnalysisBench.h)
 };
 
 // The options, or nothing (with the reason in error) for a command line it cannot read.

@@ -5,8 +5,10 @@
 // per frame and the peak memory; with --bare also the time of the same triangles drawn by a plain
 // textured, vertex-lit OpenGL loop, the ratio of the two frame times, and the share of pixels in
 // which the two pictures differ (the loop lights the mesh's vertex normals, the program's flat
-// quality each face once). Run it under xvfb-run.
+// quality each face once); with --analysis what the path of B and the circle construction cost
+// instead (AnalysisBench.h). Run it under xvfb-run.
 #include "AllocationCount.h"
+#include "AnalysisBench.h"
 #include "BareLoop.h"
 #include "BenchOptions.h"
 #include "SceneRig.h"
@@ -181,6 +183,9 @@ int main(int argc, char** argv) {
                      qPrintable(box.text.trimmed()));
         return MsgResult::Ok;
     });
+    if (options->analysis) {
+        return RunAnalysisBench(*options);
+    }
 
     test::SceneRig rig(options->width, options->height);
     if (!rig.Ok()) {

@@ -26,12 +26,14 @@ HRESULT IDirect3DRMMesh::AddGroup(std::uint32_t vertexCount, std::uint32_t faceC
     const Group added{static_cast<std::uint32_t>(mesh_.vertices.size()), vertexCount};
     MeshRange range{static_cast<std::uint32_t>(mesh_.indices.size()), 0,
                     static_cast<std::uint32_t>(mesh_.materials.size())};
+    mesh_.indices.reserve(mesh_.indices.size() +
+                          std::size_t{faceCount} * (verticesPerFace - 2) * 3);
     for (std::size_t face = 0; face < faceCount; ++face) {
         const std::uint32_t* f = faceData + face * verticesPerFace;
         for (std::uint32_t k = 1; k + 1 < verticesPerFace; ++k) {
-            mesh_.indices.insert(
-                mesh_.indices.end(),
-                {added.firstVertex + f[0], added.firstVertex + f[k], added.firstVertex + f[k + 1]});
+            mesh_.indices.push_back(added.firstVertex + f[0]);
+            mesh_.indices.push_back(added.firstVertex + f[k]);
+            mesh_.indices.push_back(added.firstVertex + f[k + 1]);
         }
     }
     range.count = static_cast<std::uint32_t>(mesh_.indices.size()) - range.first;

@@ -62,6 +62,10 @@ void CouplerPath::Build(IDirect3DRM* engine, IDirect3DRMFrame& link1Frame, const
     // Consecutive stretches of one kind make one piece of tube; all pieces of a kind make one
     // group of the mesh, drawn in one call.
     std::array<TubeGeometry, 2> tubes; // well, badly transmitting
+    for (TubeGeometry& tube : tubes) {
+        tube.vertices.reserve((stretches_.size() + 1) * kTubeSides);
+        tube.faces.reserve(stretches_.size() * kTubeSides * 4);
+    }
     std::vector<Vec3> piece;
     for (std::size_t i = 0; i < stretches_.size(); ++i) {
         const PathStretch& s = stretches_[i];

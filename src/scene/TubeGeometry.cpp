@@ -29,11 +29,9 @@ Vec3 AcrossAt(std::span<const Vec3> points, std::size_t i, bool closed) {
     return Normalized(Cross(kPlaneNormal, along));
 }
 
-} // namespace
-
-void TubeVertices(std::span<const Vec3> points, bool closed, double radius,
-                  std::vector<D3DRMVERTEX>& out) {
-    out.clear();
+// Appends a ring of kTubeSides vertices around every point of the polyline.
+void AppendRings(std::span<const Vec3> points, bool closed, double radius,
+                 std::vector<D3DRMVERTEX>& out) {
     if (points.size() < 2) {
         return;
     }
@@ -44,7 +42,6 @@ void TubeVertices(std::span<const Vec3> points, bool closed, double radius,
         cosines[k] = std::cos(a);
         sines[k] = std::sin(a);
     }
-    out.reserve(points.size() * kTubeSides);
     for (std::size_t i = 0; i < points.size(); ++i) {
         const Vec3 across = AcrossAt(points, i, closed);
         for (std::uint32_t k = 0; k < kTubeSides; ++k) {
@@ -54,17 +51,22 @@ void TubeVertices(std::span<const Vec3> points, bool closed, double radius,
     }
 }
 
+} // namespace
+
+void TubeVertices(std::span<const Vec3> points, bool closed, double radius,
+                  std::vector<D3DRMVERTEX>& out) {
+    out.clear();
+    AppendRings(points, closed, radius, out);
+}
+
 void AppendTube(TubeGeometry& tube, std::span<const Vec3> points, bool closed, double radius) {
     if (points.size() < 2) {
         return;
     }
     const auto first = static_cast<std::uint32_t>(tube.vertices.size());
-    std::vector<D3DRMVERTEX> rings;
-    TubeVertices(points, closed, radius, rings);
-    tube.vertices.insert(tube.vertices.end(), rings.begin(), rings.end());
+    AppendRings(points, closed, radius, tube.vertices);
     const auto count = static_cast<std::uint32_t>(points.size());
     const std::uint32_t segments = closed ? count : count - 1;
-    tube.faces.reserve(tube.faces.size() + std::size_t{segments} * kTubeSides * 4);
     for (std::uint32_t i = 0; i < segments; ++i) {
         const std::uint32_t ring = first + i * kTubeSides;
         const std::uint32_t nextRing = first + ((i + 1) % count) * kTubeSides;
