@@ -84,6 +84,26 @@ TEST_F(AnalysisDrawingsTest, PathPointsAreTheSolversBThroughTheFramesAlsoOnTilte
     }
 }
 
+TEST_F(AnalysisDrawingsTest, APathThatDoesNotCloseIsDrawnOnFromItsEnd) {
+    Build();
+    m1.dFi = 0.001 * Degree(); // 359,000 steps to come round: the path stops at the limit
+    scene.ShowCouplerPaths(true);
+    const CouplerPath& path = scene.Path(0);
+    ASSERT_FALSE(path.Path().Closed);
+    const std::uint64_t first = path.Mesh()->GeometryId();
+    m1.Running = true;
+    for (int step = 1; step < MaxCycleSteps - 1; ++step) {
+        scene.AdvanceRunning();
+    }
+    EXPECT_EQ(path.Mesh()->GeometryId(), first) << "before its last position";
+    scene.AdvanceRunning();
+    ASSERT_NE(path.Mesh()->GeometryId(), first) << "at its last position";
+    EXPECT_EQ(path.Path().Rows[0].Fi, m1.Fi) << "drawn on from where the mechanism stands";
+    EXPECT_LT(Length(World(path.Frame(), path.Points()[0]) -
+                     WorldOrigin(scene.Frames().Mechanism1.HingeBFrame.get())),
+              kTolerance);
+}
+
 TEST_F(AnalysisDrawingsTest, DarkStretchesAreExactlyTheBadlyTransmittingSteps) {
     Build();
     m1.dFi = Degree();
