@@ -11,8 +11,8 @@ namespace qor {
 
 namespace {
 
-constexpr double kCircleRadius = 0.04; // of the circles' and the line's tubes
-constexpr int kCirclePoints = 120;
+constexpr double kCircleRadius = 0.06; // of the circles' and the line's tubes
+constexpr int kCirclePoints = 72;
 // The ball at B sits on top of B's hinge (whose drum would hide it), towards the viewer.
 constexpr double kBallRadius = 0.2;
 constexpr double kBallAboveHinge = 0.35;
@@ -104,7 +104,7 @@ void CircleConstruction::Build(IDirect3DRM* engine, IDirect3DRMFrame& link1Frame
     const RefPtr<IDirect3DRMMesh> circle43 =
         NewMesh(engine, Tube(CirclePoints({}, m.L3, kCirclePoints), true, kCircleRadius), pale);
     const RefPtr<IDirect3DRMMesh> ball = NewMesh(engine, RaisedBall(), colour);
-    ring_ = NewMesh(engine, Tube(CirclePoints({}, kRingRadius, 16), true, kRingTube), colour);
+    ring_ = NewMesh(engine, Tube(CirclePoints({}, kRingRadius, 12), true, kRingTube), colour);
     // The line's two rings are placed by Update.
     line_ = NewMesh(engine, Tube({Vec3{0, 0, 0}, Vec3{1, 0, 0}}, false, kCircleRadius), pale);
     centre12_ = VisualFrame(engine, plane_.get(), circle12.get());

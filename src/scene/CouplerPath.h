@@ -19,8 +19,8 @@ class IDirect3DRM;
 
 // The tube's radius, and how close consecutive positions may come before the tube passes them
 // by: the tube then runs within this distance of every position it skips.
-inline constexpr double kPathRadius = 0.06;
-inline constexpr double kPathMergeDistance = kPathRadius / 3;
+inline constexpr double kPathRadius = 0.08;
+inline constexpr double kPathMergeDistance = 0.6 * kPathRadius;
 
 // One straight piece of the tube, from the position of one row of the cycle to another's.
 struct PathStretch {

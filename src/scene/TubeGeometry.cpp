@@ -38,7 +38,8 @@ void AppendRings(std::span<const Vec3> points, bool closed, double radius,
     std::array<double, kTubeSides> cosines{};
     std::array<double, kTubeSides> sines{};
     for (std::uint32_t k = 0; k < kTubeSides; ++k) {
-        const double a = 2 * std::numbers::pi * k / kTubeSides;
+        // Half a side turned, so that one face looks straight out of the plane.
+        const double a = std::numbers::pi * (2 * k + 1) / kTubeSides;
         cosines[k] = std::cos(a);
         sines[k] = std::sin(a);
     }
@@ -89,8 +90,8 @@ std::vector<Vec3> CirclePoints(Vec3 centre, double radius, int count) {
 
 TubeGeometry Ball(double radius) {
     // Rings of latitude from pole to pole, each of kBallSides vertices.
-    constexpr std::uint32_t kRings = 7;
-    constexpr std::uint32_t kBallSides = 10;
+    constexpr std::uint32_t kRings = 5;
+    constexpr std::uint32_t kBallSides = 8;
     TubeGeometry ball;
     for (std::uint32_t r = 0; r < kRings; ++r) {
         const double polar = std::numbers::pi * r / (kRings - 1);

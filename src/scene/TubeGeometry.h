@@ -16,7 +16,7 @@ namespace qor {
 class IDirect3DRMMesh;
 
 // The sides of every tube's cross-section.
-inline constexpr std::uint32_t kTubeSides = 6;
+inline constexpr std::uint32_t kTubeSides = 4;
 
 // Vertices and four-sided faces (vertex numbers within the geometry), ready for AddGroup.
 struct TubeGeometry {
