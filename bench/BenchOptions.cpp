@@ -22,7 +22,9 @@ bool ReadSize(const std::string& text, int& width, int& height) {
 
 const char* const kBenchUsage =
     "usage: qor-bench [--size WxH] [--frames N] [--models DIR] [--bare]\n"
-    "       qor-bench --startup\n"
+    "       qor-bench --startup [--runs N]\n"
+    "       qor-bench --startup-floor [--runs N]\n"
+    "       qor-bench --idle\n"
     "       qor-bench --analysis [--size WxH] [--frames N] [--models DIR]\n";
 
 std::optional<BenchOptions> ParseBenchOptions(const std::vector<std::string>& arguments,
@@ -35,6 +37,17 @@ std::optional<BenchOptions> ParseBenchOptions(const std::vector<std::string>& ar
             options.bare = true;
         } else if (name == "--startup") {
             options.startup = true;
+        } else if (name == "--startup-floor") {
+            options.startupFloor = true;
+        } else if (name == "--startup-once") {
+            options.startupOnce = true;
+        } else if (name == "--idle") {
+            options.idle = true;
+        } else if (name == "--runs" && hasValue) {
+            if (!ReadPositive(arguments[++i], options.runs)) {
+                error = "--runs wants a positive whole number";
+                return std::nullopt;
+            }
         } else if (name == "--analysis") {
             options.analysis = true;
         } else if (name == "--size" && hasValue) {

@@ -11,10 +11,14 @@ struct BenchOptions {
     int width = 1920;
     int height = 1080;
     int frames = 300;
-    std::string models; // empty: the program's own lookup of the model set
-    bool bare = false;  // also draw the same triangles through a minimal OpenGL loop
-    bool startup = false;
-    bool analysis = false; // what the analysis drawings cost instead (see AnalysisBench.h)
+    std::string models;        // empty: the program's own lookup of the model set
+    bool bare = false;         // also draw the same triangles through a minimal OpenGL loop
+    bool startup = false;      // the program's start-up against the floor, in turn
+    bool startupFloor = false; // only the floor program's start-up
+    bool startupOnce = false;  // one start of the program, as a child of --startup
+    bool idle = false;         // the processor time of a still construction
+    int runs = 7;              // starts of each program for --startup and --startup-floor
+    bool analysis = false;     // what the analysis drawings cost (see AnalysisBench.h)
 };
 
 // The options, or nothing (with the reason in error) for a command line it cannot read.

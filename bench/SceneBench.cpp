@@ -5,12 +5,15 @@
 // per frame and the peak memory; with --bare also the time of the same triangles drawn by a plain
 // textured, vertex-lit OpenGL loop, the ratio of the two frame times, and the share of pixels in
 // which the two pictures differ (the loop lights the mesh's vertex normals, the program's flat
-// quality each face once); with --analysis what the path of B and the circle construction cost
-// instead (AnalysisBench.h). Run it under xvfb-run.
+// quality each face once). --startup, --startup-floor and --idle measure the program's start-up
+// and its cost while still instead (StartupTime.h, IdleCpu.h), and
+// --analysis what the path of B and the circle construction cost (AnalysisBench.h). Run it under
+// xvfb-run.
 #include "AllocationCount.h"
 #include "AnalysisBench.h"
 #include "BareLoop.h"
 #include "BenchOptions.h"
+#include "IdleCpu.h"
 #include "SceneRig.h"
 #include "StartupTime.h"
 
@@ -174,7 +177,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options->startup) {
-        return RunStartupBench(argc, argv);
+        return RunStartupBench(argv[0], options->runs);
+    }
+    if (options->startupFloor) {
+        return RunStartupFloorBench(argv[0], options->runs);
+    }
+    if (options->startupOnce) {
+        return RunStartupOnce(argc, argv);
+    }
+    if (options->idle) {
+        return RunIdleBench(argc, argv);
     }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

@@ -1,13 +1,23 @@
-// qor-bench --startup: the time from the start of the process to the main window shown with
-// its first frame presented.
+// qor-bench --startup and --startup-floor: how long the program takes to show its first frame,
+// against the floor of a minimal Qt Widgets program with a native OpenGL child window
+// (qor-startup-floor), both started as fresh processes, in turn, in one run.
 #pragma once
 
 namespace qor::bench {
 
-// Makes the application and the program's main window, runs the message loop until the view
-// host has presented its first frame, and prints startup_ms (from the process's start, as the
-// kernel recorded it, to that frame) and main_to_frame_ms (from main's first line). Returns the
-// exit code.
-int RunStartupBench(int argc, char** argv);
+// Starts the program (qor-bench --startup-once) and the floor program in turn, runs times each,
+// and prints the medians startup_ms and startup_floor_ms, their ratio startup_to_floor_ratio,
+// and first_construction_ms (from "ОК" in the parameter dialog to the first frame of the new
+// scene). Returns the exit code.
+int RunStartupBench(const char* self, int runs);
+
+// Starts only the floor program, runs times, and prints the median startup_floor_ms.
+int RunStartupFloorBench(const char* self, int runs);
+
+// One start of the program in this process: the main window until its first presented frame,
+// then the default construction until the first frame of the new scene. Prints
+// first_frame_clock_ns (CLOCK_MONOTONIC at the first frame) and first_construction_ms for the
+// parent. Returns the exit code.
+int RunStartupOnce(int argc, char** argv);
 
 } // namespace qor::bench

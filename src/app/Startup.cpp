@@ -12,7 +12,7 @@
 
 namespace qor {
 
-std::unique_ptr<TMainForm> StartMainWindow() {
+std::unique_ptr<TMainForm> StartMainWindow(const QString& designFile) {
     LoadRussianTranslation();
     QCoreApplication::setApplicationName(QStringLiteral("QOR"));
     QApplication::setWindowIcon(ProgramIcon());
@@ -22,12 +22,15 @@ std::unique_ptr<TMainForm> StartMainWindow() {
                                               form->ParamsAccepted(), form.get());
     form->SetConstructionParamForm(params);
     form->ShowMaximizedCentred();
+    if (!designFile.isEmpty()) {
+        form->OpenDesign(designFile);
+    }
     return form;
 }
 
-int RunProgram() {
+int RunProgram(const QString& designFile) {
     try {
-        const std::unique_ptr<TMainForm> form = StartMainWindow();
+        const std::unique_ptr<TMainForm> form = StartMainWindow(designFile);
         QApplication::exec();
     } catch (const std::exception& error) {
         ShowException(error);

@@ -2,6 +2,8 @@
 // loop, with the application object already made.
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 namespace qor {
@@ -9,11 +11,12 @@ namespace qor {
 class TMainForm;
 
 // Sets the title and the icon, creates the main window with its parameter dialog and shows the
-// window maximized. The message loop is the caller's.
-std::unique_ptr<TMainForm> StartMainWindow();
+// window maximized, then opens the design file when one is named. The message loop is the
+// caller's.
+std::unique_ptr<TMainForm> StartMainWindow(const QString& designFile = {});
 
 // StartMainWindow, then the message loop until the window closes. An exception that escapes is
 // shown with the standard exception display. Returns the program's exit code, which is always 0.
-int RunProgram();
+int RunProgram(const QString& designFile = {});
 
 } // namespace qor

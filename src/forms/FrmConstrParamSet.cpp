@@ -64,8 +64,15 @@ QLabel* CreateHeading(const QString& text) {
     return heading;
 }
 
-double ToDouble(long double value) {
-    return static_cast<double>(value);
+double Radians(double degrees) {
+    return static_cast<double>(DegToRad(degrees));
+}
+
+// An editable list shows a length: its item when the list has one, else the typed text.
+void ShowLength(QComboBox* combo, int length) {
+    const QString text = QString::number(length);
+    combo->setCurrentIndex(combo->findText(text));
+    combo->setEditText(text);
 }
 
 } // namespace
@@ -222,17 +229,17 @@ bool TConstructionParamForm::Filled(int k) const {
 
 bool TConstructionParamForm::ReadMechanism(int k) {
     const Entries& e = entries_[static_cast<std::size_t>(k - 1)];
-    Mechanism& v = values_[static_cast<std::size_t>(k - 1)];
+    MechanismDesign& v = values_[static_cast<std::size_t>(k - 1)];
     v.a = TextToReal(e.edA->text());
     v.b = TextToReal(e.edB->text());
     v.L1 = TextToInteger(e.L1Combo->currentText());
     v.L2 = TextToInteger(e.L2Combo->currentText());
     v.L3 = TextToInteger(e.L3Combo->currentText());
     v.L4 = TextToInteger(e.L4Combo->currentText());
-    v.Velocity1 = ToDouble(DegToRad(TextToReal(e.edVelocity1->text())));
-    v.Velocity4 = ToDouble(DegToRad(TextToReal(e.edVelocity4->text())));
-    v.Fi = ToDouble(DegToRad(TextToReal(e.edfi0->text())));
-    v.Gamma = ToDouble(DegToRad(TextToReal(e.edgamma0->text())));
+    v.Velocity1 = TextToReal(e.edVelocity1->text());
+    v.Velocity4 = TextToReal(e.edVelocity4->text());
+    v.fi0 = TextToReal(e.edfi0->text());
+    v.gamma0 = TextToReal(e.edgamma0->text());
 
     if (ClosesAtEveryPosition(v.a, v.b, v.L1, v.L2, v.L3, v.L4)) {
         return true;
@@ -249,7 +256,7 @@ bool TConstructionParamForm::ReadMechanism(int k) {
 // record at once; otherwise tells the user to check it. Returns whether it was admitted.
 bool TConstructionParamForm::AcceptMechanism(int k, bool filled) {
     if (filled && ReadMechanism(k)) {
-        const Mechanism& v = values_[static_cast<std::size_t>(k - 1)];
+        const MechanismDesign& v = values_[static_cast<std::size_t>(k - 1)];
         Mechanism& m = *records_[static_cast<std::size_t>(k - 1)];
         m.a = v.a;
         m.b = v.b;
@@ -257,12 +264,12 @@ bool TConstructionParamForm::AcceptMechanism(int k, bool filled) {
         m.L2 = v.L2;
         m.L3 = v.L3;
         m.L4 = v.L4;
-        m.Velocity1 = v.Velocity1;
-        m.Velocity4 = v.Velocity4;
-        m.Fi = v.Fi;
-        m.Gamma = v.Gamma;
-        m.dFi = v.Velocity1;
-        m.dGamma = v.Velocity4;
+        m.Velocity1 = Radians(v.Velocity1);
+        m.Velocity4 = Radians(v.Velocity4);
+        m.Fi = Radians(v.fi0);
+        m.Gamma = Radians(v.gamma0);
+        m.dFi = m.Velocity1;
+        m.dGamma = m.Velocity4;
         return true;
     }
     ShowMessageBox(this,
@@ -287,6 +294,37 @@ void TConstructionParamForm::bbOKClick() {
 void TConstructionParamForm::bbCancelClick() {
     ParamsAccepted_ = false;
     reject();
+}
+
+Design TConstructionParamForm::AcceptedDesign() const {
+    Design design;
+    for (std::size_t k = 0; k < values_.size(); ++k) {
+        design.Mechanisms[k] = values_[k];
+        design.Mechanisms[k].Link1 = LinkDrive::Off;
+        design.Mechanisms[k].Link4 = LinkDrive::Off;
+    }
+    return design;
+}
+
+void TConstructionParamForm::ShowValues(int k, const MechanismDesign& values) {
+    const Entries& e = entries_[static_cast<std::size_t>(k - 1)];
+    e.edA->setText(RealToText(values.a));
+    e.edB->setText(RealToText(values.b));
+    ShowLength(e.L1Combo, values.L1);
+    // L2 before L3: a change of L2 is copied into L3.
+    ShowLength(e.L2Combo, values.L2);
+    ShowLength(e.L3Combo, values.L3);
+    ShowLength(e.L4Combo, values.L4);
+    e.edVelocity1->setText(RealToText(values.Velocity1));
+    e.edVelocity4->setText(RealToText(values.Velocity4));
+    e.edfi0->setText(RealToText(values.fi0));
+    e.edgamma0->setText(RealToText(values.gamma0));
+}
+
+void TConstructionParamForm::AcceptDesign(const Design& design) {
+    ShowValues(1, design.Mechanisms[0]);
+    ShowValues(2, design.Mechanisms[1]);
+    bbOKClick();
 }
 
 void TConstructionParamForm::L2ComboChange(const QString& text) {

@@ -4,6 +4,7 @@
 // ParamsAccepted flag whether both were admitted.
 #pragma once
 
+#include "design/Design.h"
 #include "kinematics/Mechanism.h"
 
 #include <QDialog>
@@ -27,6 +28,16 @@ public:
     // clears ParamsAccepted before showing the dialog and reads it, with the records, afterwards.
     TConstructionParamForm(Mechanism& mechanism1, Mechanism& mechanism2, bool& ParamsAccepted,
                            QWidget* parent = nullptr);
+
+    // The values of both mechanisms as the last OK converted them, in the dialog's units, with
+    // no link driven: after an OK that set ParamsAccepted, what the records were made from.
+    Design AcceptedDesign() const;
+
+    // Fills the entries with a design's values, as a person would type them with the current
+    // decimal separator, and presses OK without showing the dialog: the records, ParamsAccepted
+    // and the messages are those of typing the values. The entries keep the texts, so the
+    // dialog shows these values when it is next opened.
+    void AcceptDesign(const Design& design);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -62,9 +73,11 @@ private:
     std::array<Mechanism*, 2> records_;
     bool& ParamsAccepted_;
     std::array<Entries, 2> entries_;
-    // The dialog's working copy of each mechanism's converted entries: the parameters, and the
-    // initial angles fi0 and gamma0 (in radians) as the record's Fi and Gamma.
-    std::array<Mechanism, 2> values_;
+    void ShowValues(int k, const MechanismDesign& values);
+
+    // The dialog's working copy of each mechanism's converted entries, in the dialog's units
+    // (degrees): the records get them in radians when the mechanism is admitted.
+    std::array<MechanismDesign, 2> values_;
     QPushButton* bbOK = nullptr;
     QPushButton* bbCancel = nullptr;
 };

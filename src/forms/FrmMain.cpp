@@ -132,6 +132,7 @@ void TMainForm::ConnectHandlers() {
     OnEnterKey(edGrad, [this] { edGradKeyPress(); });
 
     connect(this, &QWidget::customContextMenuRequested, this, &TMainForm::ShowPopupMenu);
+    ConnectFileCommands();
     ConnectAnalysisHandlers();
 }
 
@@ -220,11 +221,25 @@ void TMainForm::ShowAngles() {
     ShowCoordinate(lbGamma_2, Degrees(mechanism2_.Gamma));
 }
 
+bool TMainForm::Animating() const {
+    return AdvancesMove(mechanism1_) || AdvancesMove(mechanism2_) ||
+           (ViewHost != nullptr && ViewHost->HasMotion(ViewHost->SceneFrame.get()));
+}
+
 void TMainForm::IdlePass(bool& done) {
     AdvanceRunning();
-    RenderStep();
+    const bool animating = Animating();
+    if (animating || frameWanted_) {
+        frameWanted_ = false;
+        RenderStep();
+    }
     ShowAngles();
-    done = QApplication::activeWindow() != this;
+    done = !animating || QApplication::activeWindow() != this;
+}
+
+void TMainForm::RequestFrame() {
+    frameWanted_ = true;
+    WakeIdleHandler();
 }
 
 void TMainForm::AdvanceRunning() {
@@ -244,6 +259,10 @@ void TMainForm::StepOnce() {
 }
 
 void TMainForm::NewConstruction() {
+    MakeConstruction([this] { ConstructionParamForm_->exec(); });
+}
+
+void TMainForm::MakeConstruction(const std::function<void()>& enterParameters) {
     if (ConstructionParamForm_ == nullptr) {
         throw std::logic_error("The main window has no parameter dialog");
     }
@@ -264,7 +283,7 @@ void TMainForm::NewConstruction() {
         m->Psi = 0.0;
         m->Ksi = 0.0;
     }
-    ConstructionParamForm_->exec();
+    enterParameters();
     for (Mechanism* m : {&mechanism1_, &mechanism2_}) {
         m->dFi = 0;
         m->dGamma = 0;
@@ -276,6 +295,7 @@ void TMainForm::NewConstruction() {
         EnableControls(false);
         StopMechanism(mechanism1_);
         StopMechanism(mechanism2_);
+        KeepAcceptedDesign(false);
         return;
     }
     StopMechanism(mechanism1_);
@@ -290,11 +310,15 @@ void TMainForm::NewConstruction() {
     }
     camera.reset();
     EnableControls(true);
+    RequestFrame();
     InstallIdlePass();
+    KeepAcceptedDesign(true);
 }
 
 void TMainForm::mnNewProjectClick() {
-    NewConstruction();
+    if (MaySetDesignAside()) {
+        NewConstruction();
+    }
 }
 
 void TMainForm::mnCloseClick() {
@@ -308,6 +332,7 @@ void TMainForm::sbSetupClick() {
         setup.SetView(ViewHost);
         setup.exec();
     }
+    RequestFrame();
     InstallIdlePass();
 }
 
@@ -347,7 +372,8 @@ void TMainForm::LinkEnableChanged(DriveRow row) {
         const double before = drive.mechanism->*drive.step;
         drive.mechanism->*drive.step = static_cast<double>(DegToRad(0));
         if (drive.mechanism->*drive.step != before) {
-            scene_.DriveChanged();
+            scene_.DriveChanged(*drive.mechanism);
+            RequestFrame();
         }
     }
 }
@@ -358,7 +384,8 @@ void TMainForm::DirectionChosen(DriveRow row, double sign) {
     const double before = m.*drive.step;
     m.*drive.step = sign * (drive.link == 1 ? m.Velocity1 : m.Velocity4);
     if (m.*drive.step != before) {
-        scene_.DriveChanged();
+        scene_.DriveChanged(m);
+        RequestFrame();
     }
 }
 

@@ -3,6 +3,7 @@
 // hosts the 3D view in its centre, between the tool bar, the side panels and the bottom panel.
 #pragma once
 
+#include "design/Design.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 #include "scene/MechanismScene.h"
@@ -11,10 +12,15 @@
 #include <QString>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class QAction;
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QEvent;
 class QFrame;
 class QLabel;
@@ -63,9 +69,20 @@ public:
     static void ShowCoordinate(QLabel* label, double value);
 
     // The application's idle hook while a construction is shown: one step of every running
-    // mechanism, one engine tick, then the read-outs. Asks for the next pass at once while this
-    // window is active.
+    // mechanism, one engine tick, then the read-outs. While something moves (a running
+    // mechanism with a driven link, or the spinning scene) it asks for the next pass at once as
+    // long as this window is active. With nothing moving the tick is drawn only when a frame is
+    // owed (RequestFrame), and the program waits for the next event: the picture would be the
+    // same, and drawing it again would only keep the processor busy.
     void IdlePass(bool& done);
+
+    // Something changed the picture without drawing it (a viewpoint, a zoom, a new scene): the
+    // next idle pass draws a frame.
+    void RequestFrame();
+
+    // True while the idle pass has something to move: a running mechanism whose driven links
+    // turn, or a spinning scene.
+    bool Animating() const;
 
     // One step of each running mechanism, mechanism 1 first.
     void AdvanceRunning();
@@ -78,6 +95,15 @@ public:
     // them: both mechanisms stopped, no link driven, the controls enabled, the idle pass running.
     void NewConstruction();
 
+    // Opens a design file: when the file holds a design that the parameter dialog accepts, a new
+    // construction is made from it as if its values had been typed, with its links driven as it
+    // says, and the window names the file. Otherwise one box says why and nothing changes. A
+    // shown design with unsaved changes is offered for saving first. Returns whether it opened.
+    bool OpenDesign(const QString& path);
+
+    // The file of the design shown; empty when it has none.
+    const QString& DesignFile() const { return designFile_; }
+
     // The view host and its viewport control; null only while a new construction replaces them.
     TD3dView* View() const { return ViewHost; }
     TVport* Vport() const { return VideoPort; }
@@ -88,6 +114,11 @@ public:
 protected:
     // The application's hint handler: every status tip, from any window, reaches the status bar.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closing offers unsaved changes of a design file for saving first (FrmMainFiles.cpp).
+    void closeEvent(QCloseEvent* event) override;
+    // A design file dropped on the window is opened (FrmMainFiles.cpp).
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Building the window (FrmMainControls.cpp).
@@ -116,6 +147,34 @@ private:
     void ShowPopupMenu(const QPoint& position);
     // Renders one engine tick in the view host, if there is one.
     void RenderStep();
+    // The new-construction workflow with the parameters entered by `enterParameters` where the
+    // dialog would be shown: the dialog itself, or its acceptance of an opened design.
+    void MakeConstruction(const std::function<void()>& enterParameters);
+
+    // Design files (FrmMainFiles.cpp).
+    void CreateFileCommands(QMenu* file);
+    void ConnectFileCommands();
+    // After a new construction: keeps the values the dialog accepted, or forgets the design
+    // (and its file) when there is no construction.
+    void KeepAcceptedDesign(bool accepted);
+    // The construction shown with its drives as the link panel shows them.
+    Design CurrentDesign() const;
+    // Ticks the links the design drives and chooses their directions, through their handlers.
+    void ShowDrives(const Design& design);
+    // True when the design shown has a file and differs from what was last opened or saved.
+    bool DesignChanged() const;
+    // Asks whether to save a changed design first; false when the user cancels or saving fails.
+    bool MaySetDesignAside();
+    // OpenDesign as a user command: an exception it raises is shown, and the program goes on.
+    void OpenDesignCommand(const QString& path);
+    bool SaveDesignAs(const QString& path);
+    void UpdateFileCommands();
+    void FillRecentMenu();
+    void FillExamplesMenu();
+    void mnOpenClick();
+    bool mnSaveClick();
+    bool mnSaveAsClick();
+    void mnSaveImageClick();
 
     // Command handlers, named after their controls. Shared ones serve a button, a menu item
     // and a pop-up item alike.
@@ -175,6 +234,7 @@ private:
     Mechanism mechanism1_; // horizontal: lies on the floor
     Mechanism mechanism2_; // vertical: stands in front of the wall
     bool ParamsAccepted_ = false;
+    bool frameWanted_ = false; // a frame is owed to a change of the picture
     TConstructionParamForm* ConstructionParamForm_ = nullptr;
     QString hint_;
 
@@ -205,6 +265,21 @@ private:
     QAction* mnAbout = nullptr;
     QAction* mnCouplerPath = nullptr;        // checkable, in the pop-up menu too
     QAction* mnCircleConstruction = nullptr; // checkable, in the pop-up menu too
+
+    // The "Файл" menu's commands on design files.
+    QAction* mnOpen = nullptr;
+    QMenu* mnRecent = nullptr;
+    QMenu* mnExamples = nullptr;
+    QAction* mnSave = nullptr;
+    QAction* mnSaveAs = nullptr;
+    QAction* mnSaveImage = nullptr;
+
+    // The values of the construction shown, in the dialog's units, as accepted or opened (the
+    // records' angles move with the animation); none without a construction.
+    std::optional<Design> construction_;
+    // The file of the design shown, and the design as last opened from or saved to it.
+    QString designFile_;
+    Design savedDesign_;
 
     // Pop-up menu.
     QMenu* PopupMenu = nullptr;

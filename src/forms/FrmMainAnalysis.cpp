@@ -69,11 +69,13 @@ void TMainForm::ConnectAnalysisHandlers() {
 void TMainForm::mnCouplerPathClick(bool checked) {
     scene_.ShowCouplerPaths(checked);
     UserSettings().setValue(kCouplerPathKey, checked);
+    RequestFrame();
 }
 
 void TMainForm::mnCircleConstructionClick(bool checked) {
     scene_.ShowCircleConstructions(checked);
     UserSettings().setValue(kCircleConstructionKey, checked);
+    RequestFrame();
 }
 
 } // namespace qor

@@ -174,6 +174,7 @@ void TMainForm::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
     file->setObjectName(QStringLiteral("mnFile"));
     file->addAction(mnNewProject);
+    CreateFileCommands(file);
     file->addSeparator();
     file->addAction(mnClose);
 

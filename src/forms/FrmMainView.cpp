@@ -103,6 +103,7 @@ void TMainForm::ProjectionsComboChange() {
     (void)camera->SetOrientation(parent.get(), view.direction.x, view.direction.y, view.direction.z,
                                  view.up.x, view.up.y, view.up.z);
     (void)camera->SetPosition(parent.get(), view.position.x, view.position.y, view.position.z);
+    RequestFrame();
 }
 
 void TMainForm::bbRotateSceneClick() {
@@ -172,6 +173,7 @@ void TMainForm::sbZoomInClick() {
     if (VideoPort != nullptr && VideoPort->Viewport) {
         // The result is not examined: a field that the viewport refuses leaves the zoom as it was.
         (void)VideoPort->Viewport->SetField(VideoPort->Viewport->GetField() - 1.0f);
+        RequestFrame();
     }
 }
 
@@ -179,6 +181,7 @@ void TMainForm::sbZoomOutClick() {
     if (VideoPort != nullptr && VideoPort->Viewport) {
         // The result is not examined, as for zooming in.
         (void)VideoPort->Viewport->SetField(VideoPort->Viewport->GetField() + 1.0f);
+        RequestFrame();
     }
 }
 

@@ -11,4 +11,8 @@ void StopMechanism(Mechanism& m) {
     m.Running = false;
 }
 
+bool AdvancesMove(const Mechanism& m) {
+    return m.Running && (m.dFi != 0.0 || m.dGamma != 0.0);
+}
+
 } // namespace qor

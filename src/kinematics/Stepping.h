@@ -10,4 +10,7 @@ void AccumulateAngles(Mechanism& m);
 
 void StopMechanism(Mechanism& m);
 
+// True when the next advance turns a driven link: the mechanism runs and has a step.
+bool AdvancesMove(const Mechanism& m);
+
 } // namespace qor

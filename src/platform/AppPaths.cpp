@@ -44,6 +44,21 @@ QString ModelSetRoot() {
     return ModelSetRoot(QDir::currentPath(), QCoreApplication::applicationDirPath());
 }
 
+QString ExamplesFolder(const QString& executableDirectory) {
+    const QDir exe(executableDirectory);
+    for (const QString& candidate : {exe.filePath(QStringLiteral("examples")),
+                                     exe.filePath(QStringLiteral("../share/qor/examples"))}) {
+        if (IsFolder(candidate)) {
+            return QDir::cleanPath(candidate);
+        }
+    }
+    return {};
+}
+
+QString ExamplesFolder() {
+    return ExamplesFolder(QCoreApplication::applicationDirPath());
+}
+
 QString ModelPath(const QString& root, const QString& relativePath) {
     QString path = relativePath;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));

@@ -1,4 +1,4 @@
-// Where the program finds its model set and writes its settings file.
+// Where the program finds its model set and its example designs, and writes its settings file.
 #pragma once
 
 #include <QString>
@@ -14,6 +14,14 @@ QString ModelSetRoot();
 
 // ModelSetRoot with the folders to search given explicitly, for tests.
 QString ModelSetRoot(const QString& workingDirectory, const QString& executableDirectory);
+
+// The folder of the example designs: the one beside the executable (the build folder, where the
+// build copies the repository's examples), then the installed one (<prefix>/share/qor/examples);
+// empty when there is neither.
+QString ExamplesFolder();
+
+// ExamplesFolder with the executable's folder given explicitly, for tests.
+QString ExamplesFolder(const QString& executableDirectory);
 
 // A model file of the set, from its path within the set written with "\" as the program names
 // them ("ENV\floors.x"), with the platform's separator.

@@ -32,6 +32,13 @@ public:
 
     bool Installed() const { return static_cast<bool>(handler_); }
 
+    void Wake() {
+        if (waiting_) {
+            waiting_ = false;
+            timer_.start();
+        }
+    }
+
 protected:
     // The filter sees each event before it is delivered, so the timer's own event has gone
     // through before the pass it starts decides to wait: a waiting hook cannot wake itself.
@@ -102,6 +109,10 @@ void InstallIdleHandler(IdleHandler handler) {
 
 void RemoveIdleHandler() {
     Dispatcher()->Install({});
+}
+
+void WakeIdleHandler() {
+    Dispatcher()->Wake();
 }
 
 bool IdleHandlerInstalled() {

@@ -19,6 +19,10 @@ void InstallIdleHandler(IdleHandler handler);
 // Removes the handler: no pass runs until one is installed again.
 void RemoveIdleHandler();
 
+// A waiting hook runs its next pass as soon as the queue is empty, as if an event had come: for
+// changes the program makes itself, without an event from outside.
+void WakeIdleHandler();
+
 bool IdleHandlerInstalled();
 
 } // namespace qor

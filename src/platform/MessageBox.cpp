@@ -37,6 +37,8 @@ std::vector<MsgResult> ButtonsOf(MsgButtons buttons) {
         return {MsgResult::Ok, MsgResult::Cancel};
     case MsgButtons::YesNoCancel:
         return {MsgResult::Yes, MsgResult::No, MsgResult::Cancel};
+    case MsgButtons::SaveDiscardCancel:
+        return {MsgResult::Save, MsgResult::Discard, MsgResult::Cancel};
     }
     return {MsgResult::Ok};
 }
@@ -51,6 +53,10 @@ QString ButtonText(MsgResult result) {
         return QStringLiteral("Нет");
     case MsgResult::Cancel:
         return QStringLiteral("Отмена");
+    case MsgResult::Save:
+        return QStringLiteral("Сохранить");
+    case MsgResult::Discard:
+        return QStringLiteral("Не сохранять");
     }
     return {};
 }
@@ -65,6 +71,10 @@ QMessageBox::ButtonRole RoleOf(MsgResult result) {
         return QMessageBox::NoRole;
     case MsgResult::Cancel:
         return QMessageBox::RejectRole;
+    case MsgResult::Save:
+        return QMessageBox::AcceptRole;
+    case MsgResult::Discard:
+        return QMessageBox::DestructiveRole;
     }
     return QMessageBox::AcceptRole;
 }

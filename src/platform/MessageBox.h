@@ -22,10 +22,11 @@ enum class MsgIcon {
 };
 
 enum class MsgButtons {
-    Ok,          // "ОК"
-    YesNo,       // "Да", "Нет"
-    OkCancel,    // "ОК", "Отмена"
-    YesNoCancel, // "Да", "Нет", "Отмена"
+    Ok,                // "ОК"
+    YesNo,             // "Да", "Нет"
+    OkCancel,          // "ОК", "Отмена"
+    YesNoCancel,       // "Да", "Нет", "Отмена"
+    SaveDiscardCancel, // "Сохранить", "Не сохранять", "Отмена"
 };
 
 enum class MsgResult {
@@ -33,6 +34,8 @@ enum class MsgResult {
     Yes,
     No,
     Cancel,
+    Save,
+    Discard,
 };
 
 struct MessageBoxRequest {

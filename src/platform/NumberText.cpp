@@ -3,6 +3,7 @@
 #include "platform/DecimalSeparator.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -131,6 +132,16 @@ int TextToInteger(const QString& text) {
         }
     }
     ThrowNotValid(text, "integer value");
+}
+
+QString RealToText(double value) {
+    // Longer than any shortest round-trip double ("-2.2250738585072014e-308").
+    std::array<char, 32> text{};
+    const std::to_chars_result written =
+        std::to_chars(text.data(), text.data() + text.size(), value);
+    QString shown = QString::fromLatin1(text.data(), written.ptr - text.data());
+    shown.replace(QLatin1Char('.'), DecimalSeparator());
+    return shown;
 }
 
 QString RealToFixedText(double value) {

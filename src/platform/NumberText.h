@@ -34,6 +34,10 @@ double TextToReal(const QString& text);
 // Text to a 32-bit integer. Throws ConversionError "'<text>' is not a valid integer value".
 int TextToInteger(const QString& text);
 
+// The shortest text with the current separator that TextToReal reads back as exactly this value
+// ("0,1", "-2,5e-07", "1e+21"); for finite values only.
+QString RealToText(double value);
+
 // Fixed notation with two decimals and the current separator, the value first rounded to at
 // most 10 significant digits: the format of every read-out (4.5 gives "4,50" in a Russian locale).
 QString RealToFixedText(double value);

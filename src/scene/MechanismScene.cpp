@@ -176,10 +176,9 @@ void MechanismScene::ShowCircleConstructions(bool shown) {
     BuildCircles(1);
 }
 
-void MechanismScene::DriveChanged() {
+void MechanismScene::DriveChanged(const Mechanism& m) {
     if (pathsShown_) {
-        BuildPath(0);
-        BuildPath(1);
+        BuildPath(&m == &mechanism1_ ? 0 : 1);
     }
 }
 

@@ -48,9 +48,9 @@ public:
     void ShowCircleConstructions(bool shown);
     bool CouplerPathsShown() const { return pathsShown_; }
     bool CircleConstructionsShown() const { return circlesShown_; }
-    // A link of either mechanism was ticked or cleared or its direction changed: the paths
-    // shown are drawn again for the new drive.
-    void DriveChanged();
+    // A link of the mechanism was ticked or cleared or its direction changed: its path, if
+    // shown, is drawn again for the new drive.
+    void DriveChanged(const Mechanism& m);
     // Mechanism 1's (index 0) and mechanism 2's (index 1) drawings.
     const CouplerPath& Path(int index) const { return paths_[static_cast<std::size_t>(index)]; }
     const CircleConstruction& Circles(int index) const {

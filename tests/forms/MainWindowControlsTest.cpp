@@ -277,7 +277,12 @@ TEST_F(MainWindow, MainMenuHoldsItsItemsInOrder) {
         menus << action->text();
     }
     EXPECT_EQ(menus, QStringList({"Файл", "Настройки", "Анализ", "Помощь"}));
-    EXPECT_EQ(ItemTexts(Get<QMenu>("mnFile")), QStringList({"Новая конструкция", "-", "Выход"}));
+    EXPECT_EQ(ItemTexts(Get<QMenu>("mnFile")),
+              QStringList({"Новая конструкция", "Открыть…", "Последние", "Примеры", "-",
+                           "Сохранить", "Сохранить как…", "Сохранить изображение…", "-", "Выход"}));
+    EXPECT_EQ(Get<QAction>("mnOpen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(Get<QAction>("mnSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(Get<QAction>("mnSaveAs")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnSettings")), QStringList({"Изображение"}));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnHelpMenu")), QStringList({"Помощь", "-", "О программе"}));
     EXPECT_EQ(Get<QAction>("mnHelp")->shortcut(), QKeySequence(Qt::Key_F1));

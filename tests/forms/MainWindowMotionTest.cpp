@@ -338,19 +338,29 @@ TEST_F(MainWindow, RunningLinkAdvancesOnIdlePassesUntilStopped) {
     EXPECT_EQ(Get<QLabel>("lbFi")->text(), qor::RealToFixedText(qor::RadToDeg(stoppedAt)));
 }
 
-TEST_F(MainWindow, IdlePassAsksForTheNextPassAtOnceOnlyWhileTheWindowIsActive) {
+// The next pass comes at once only while something moves and the window is active; otherwise
+// the program waits for the next event.
+TEST_F(MainWindow, IdlePassAsksForTheNextPassAtOnceOnlyWhileSomethingMovesInTheActiveWindow) {
+    NewConstruction();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    bool done = true;
+    bool done = false;
     form.IdlePass(done);
-    EXPECT_FALSE(done);
+    EXPECT_TRUE(done) << "nothing moves";
+    Click("bbRunWork");
+    form.IdlePass(done);
+    EXPECT_TRUE(done) << "running, but no link is driven";
+    Click("cb1");
+    Click("rbRotPlus1");
+    form.IdlePass(done);
+    EXPECT_FALSE(done) << "link 1 turns";
 
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     form.IdlePass(done);
-    EXPECT_TRUE(done);
+    EXPECT_TRUE(done) << "another window is active";
 }
 
 TEST_F(MainWindow, NewConstructionWhileRunningStopsAndResetsOnlyTheButton) {

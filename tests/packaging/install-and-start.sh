@@ -159,8 +159,8 @@ $(ls -A "$tmp/work")"
 
 type_into "$about" Escape
 wait_until_closed "$ABOUT_TITLE"
-# "Файл" → the item below "Новая конструкция", past the separator: "Выход".
-type_into "$main" alt Down Down Return
+# "Файл" → its last item, "Выход": Up from the first item wraps round to the last.
+type_into "$main" alt Down Up Return
 
 deadline=$((SECONDS + EXIT_SECONDS))
 while kill -0 "$qor_pid" 2>/dev/null; do

@@ -1,4 +1,4 @@
-// Where the model set is looked for, and where the settings file goes.
+// Where the model set and the examples are looked for, and where the settings file goes.
 #include "platform/AppPaths.h"
 #include "platform/IniFile.h"
 
@@ -57,6 +57,18 @@ TEST(ModelSetRoot, IgnoresAFileNamedLikeTheSet) {
     file.close();
     f.Make(f.installed);
     EXPECT_EQ(ModelSetRoot(f.work, f.bin), f.installed);
+}
+
+TEST(ExamplesFolder, IsTheOneBesideTheExecutableThenTheInstalledOneThenNone) {
+    Folders f;
+    const QString installed = f.top.filePath("prefix/share/qor/examples");
+    f.Make(f.bin + "/examples");
+    f.Make(installed);
+    EXPECT_EQ(qor::ExamplesFolder(f.bin), f.bin + "/examples");
+    QDir(f.bin + "/examples").removeRecursively();
+    EXPECT_EQ(qor::ExamplesFolder(f.bin), installed);
+    QDir(installed).removeRecursively();
+    EXPECT_EQ(qor::ExamplesFolder(f.bin), QString());
 }
 
 TEST(ModelPath, TurnsTheProgramsBackslashesIntoPathSeparators) {

@@ -240,6 +240,23 @@ TEST(ReadOutText, ReadsBackUnderTheSameSeparator) {
     }
 }
 
+// An entry filled by the program reads back as the very value it was filled with, under either
+// separator, including values that only an exponent writes shortly.
+TEST(EntryText, IsShortAndReadsBackExactly) {
+    for (const QChar separator : {QChar(','), QChar('.')}) {
+        const SeparatorScope scope{separator};
+        for (const double value :
+             {0.1, -2.5e-7, 1e21, 30.000000000000004, -0.0, std::numeric_limits<double>::max(),
+              std::numeric_limits<double>::min()}) {
+            const double back = qor::TextToReal(qor::RealToText(value));
+            EXPECT_EQ(back, value) << qor::RealToText(value).toStdString();
+            EXPECT_EQ(std::signbit(back), std::signbit(value));
+        }
+        EXPECT_EQ(qor::RealToText(0.5),
+                  QString(QStringLiteral("0") + separator + QStringLiteral("5")));
+    }
+}
+
 struct LocaleCase {
     const char* name;
     const char* locale;

@@ -221,7 +221,7 @@ TEST(AnalysisLeakTest, ConstructionsWithTheDrawingsOnLeaveNoEngineObjectBehind) 
             scene.ShowCouplerPaths(true);
             scene.ShowCircleConstructions(true);
             m1.dFi = -m1.dFi;
-            scene.DriveChanged();
+            scene.DriveChanged(m1);
             scene.ReleaseFrames();
         }
         ASSERT_EQ(IDirect3DRMObject::LiveObjectCount(), baseline) << "round " << round;

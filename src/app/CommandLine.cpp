@@ -1,0 +1,163 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace qor {
+namespace {
+
+struct OptionRow {
+    QStringList Names; // one-letter names are written "-x", longer ones "--name"
+    QString Description;
+};
+
+const QString kHelpName = QStringLiteral("help");
+const QString kVersionName = QStringLiteral("version");
+
+const std::vector<OptionRow>& Options() {
+    static const std::vector<OptionRow> options = {
+        {{QStringLiteral("h"), kHelpName}, QStringLiteral("показать эту справку и выйти")},
+        {{QStringLiteral("v"), kVersionName}, QStringLiteral("показать версию программы и выйти")},
+    };
+    return options;
+}
+
+// The options that QApplication takes for itself (its own documentation lists them), with a value
+// or without: accepted and left to it, and not shown in the help.
+const QStringList kToolkitOptionsWithValue = {
+    QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+    QStringLiteral("style"),         QStringLiteral("stylesheet"),
+    QStringLiteral("session"),       QStringLiteral("display"),
+    QStringLiteral("geometry"),      QStringLiteral("qwindowgeometry"),
+    QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+    QStringLiteral("name"),          QStringLiteral("title"),
+    QStringLiteral("visual")};
+const QStringList kToolkitFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                   QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                   QStringLiteral("sync")};
+
+const QString kUsage = QStringLiteral("Использование: qor [параметры] [файл.qor]");
+const QString kAbout =
+    QStringLiteral("QOR — учебная программа для проектирования плоских пятизвенных механизмов.");
+const QString kOptionsHeading = QStringLiteral("Параметры:");
+const QString kArgumentsHeading = QStringLiteral("Аргументы:");
+const QString kFileArgument = QStringLiteral("файл.qor");
+const QString kFileDescription = QStringLiteral("конструкция, которая откроется при запуске");
+const QString kUnknownOption = QStringLiteral("неизвестный параметр «%1»");
+const QString kTooManyFiles = QStringLiteral("можно открыть только один файл, а указано %1");
+
+QString WrittenName(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+QString WrittenNames(const OptionRow& row) {
+    QStringList written;
+    for (const QString& name : row.Names) {
+        written << WrittenName(name);
+    }
+    return written.join(QStringLiteral(", "));
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // "-platform xcb" as the toolkit writes its options; "-h" and "-v" read the same either way.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionRow& row : Options()) {
+        parser.addOption(QCommandLineOption(row.Names, row.Description));
+    }
+    for (const QString& name : kToolkitOptionsWithValue + kToolkitFlags) {
+        QCommandLineOption option(name);
+        if (kToolkitOptionsWithValue.contains(name)) {
+            option.setValueName(name);
+        }
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        line.What = CommandLine::Action::Refuse;
+        const QStringList unknown = parser.unknownOptionNames();
+        line.Error = unknown.isEmpty() ? parser.errorText()
+                                       : kUnknownOption.arg(WrittenName(unknown.front()));
+        return line;
+    }
+    if (parser.isSet(kHelpName)) {
+        line.What = CommandLine::Action::ShowHelp;
+        return line;
+    }
+    if (parser.isSet(kVersionName)) {
+        line.What = CommandLine::Action::ShowVersion;
+        return line;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        line.What = CommandLine::Action::Refuse;
+        line.Error = kTooManyFiles.arg(files.size());
+        return line;
+    }
+    if (!files.isEmpty()) {
+        line.DesignFile = QFileInfo(files.front()).absoluteFilePath();
+    }
+    return line;
+}
+
+QStringList ArgumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+QString HelpText() {
+    qsizetype width = kFileArgument.size();
+    for (const OptionRow& row : Options()) {
+        width = std::max(width, WrittenNames(row).size());
+    }
+    const auto entry = [width](const QString& names, const QString& description) {
+        return QStringLiteral("  ") + names.leftJustified(width + 2) + description +
+               QLatin1Char('\n');
+    };
+    QString text = kUsage + QLatin1Char('\n') + kAbout + QStringLiteral("\n\n") + kOptionsHeading +
+                   QLatin1Char('\n');
+    for (const OptionRow& row : Options()) {
+        text += entry(WrittenNames(row), row.Description);
+    }
+    text += QLatin1Char('\n') + kArgumentsHeading + QLatin1Char('\n') +
+            entry(kFileArgument, kFileDescription);
+    return text;
+}
+
+QString VersionText() {
+    return QStringLiteral("QOR " QOR_VERSION "\n");
+}
+
+int AnswerCommandLine(const CommandLine& line) {
+    switch (line.What) {
+    case CommandLine::Action::ShowHelp:
+        Print(stdout, HelpText());
+        return 0;
+    case CommandLine::Action::ShowVersion:
+        Print(stdout, VersionText());
+        return 0;
+    case CommandLine::Action::Refuse:
+        Print(stderr, QStringLiteral("qor: ") + line.Error + QStringLiteral("\n\n") + HelpText());
+        return UsageExitCode;
+    case CommandLine::Action::Start:
+        break;
+    }
+    return 0;
+}
+
+} // namespace qor
