@@ -25,7 +25,8 @@ const char* const kBenchUsage =
     "       qor-bench --startup [--runs N]\n"
     "       qor-bench --startup-floor [--runs N]\n"
     "       qor-bench --idle\n"
-    "       qor-bench --analysis [--size WxH] [--frames N] [--models DIR]\n";
+    "       qor-bench --analysis [--size WxH] [--frames N] [--models DIR]\n"
+    "       qor-bench --cycle-window [--size WxH] [--frames N]\n";
 
 std::optional<BenchOptions> ParseBenchOptions(const std::vector<std::string>& arguments,
                                               std::string& error) {
@@ -50,6 +51,8 @@ std::optional<BenchOptions> ParseBenchOptions(const std::vector<std::string>& ar
             }
         } else if (name == "--analysis") {
             options.analysis = true;
+        } else if (name == "--cycle-window") {
+            options.cycleWindow = true;
         } else if (name == "--size" && hasValue) {
             if (!ReadSize(arguments[++i], options.width, options.height)) {
                 error = "--size wants WIDTHxHEIGHT, for example 1920x1080";

@@ -19,6 +19,7 @@ struct BenchOptions {
     bool idle = false;         // the processor time of a still construction
     int runs = 7;              // starts of each program for --startup and --startup-floor
     bool analysis = false;     // what the analysis drawings cost (see AnalysisBench.h)
+    bool cycleWindow = false;  // the cycle window's opening and its cost per frame
 };
 
 // The options, or nothing (with the reason in error) for a command line it cannot read.

@@ -13,6 +13,7 @@
 #include "AnalysisBench.h"
 #include "BareLoop.h"
 #include "BenchOptions.h"
+#include "CycleWindowBench.h"
 #include "IdleCpu.h"
 #include "SceneRig.h"
 #include "StartupTime.h"
@@ -187,6 +188,9 @@ int main(int argc, char** argv) {
     }
     if (options->idle) {
         return RunIdleBench(argc, argv);
+    }
+    if (options->cycleWindow) {
+        return RunCycleWindowBench(argc, argv, options->width, options->height, options->frames);
     }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

@@ -14,6 +14,8 @@ pkg-config
 qt6-base-dev
 qt6-base-dev-tools
 libqt6opengl6-dev
+qt6-charts-dev
+qt6-svg-dev
 qt6-translations-l10n
 qt6-qpa-plugins
 libassimp-dev

@@ -1,6 +1,6 @@
 #include "analysis/CycleCsv.h"
 
-#include "kinematics/Angles.h"
+#include "analysis/CycleColumns.h"
 
 #include <algorithm>
 #include <array>
@@ -26,10 +26,6 @@ Separators SeparatorsOf(CsvStyle style) {
     return style == CsvStyle::Semicolon ? Separators{';', ','} : Separators{',', '.'};
 }
 
-double Degrees(double radians) {
-    return static_cast<double>(RadToDeg(radians));
-}
-
 void AppendHeader(std::string& out, Separators s) {
     const std::size_t start = out.size();
     out += CycleCsvHeader;
@@ -41,15 +37,9 @@ void AppendRow(std::string& out, const CycleRow& row, Separators s) {
     std::array<char, NumberBufferSize> text{};
     const auto step = std::to_chars(text.data(), text.data() + text.size(), row.Step);
     out.append(text.data(), step.ptr);
-    // B as LocatePointB hands it to the read-outs: x, y and z negated. On the floor y is 0 and
-    // z holds the second plane coordinate; on the wall y holds it and z is 0.
-    const double fields[] = {
-        Degrees(row.Fi), Degrees(row.Psi), Degrees(row.Ksi), Degrees(row.Gamma),
-        row.B.x,         row.B.y,          -row.B.z,         Degrees(row.Transmission),
-    };
-    for (double value : fields) {
+    for (int column = 1; column < CycleColumnCount; ++column) {
         out += s.field;
-        AppendCsvNumber(out, value, s.decimal);
+        AppendCsvNumber(out, ColumnValue(row, static_cast<CycleColumn>(column)), s.decimal);
     }
     out += '\n';
 }

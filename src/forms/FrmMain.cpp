@@ -138,6 +138,7 @@ void TMainForm::ConnectHandlers() {
 
 void TMainForm::FormCreate() {
     QApplication::instance()->installEventFilter(this);
+    CreateCycleWindow();
     CreateView();
 }
 
@@ -244,6 +245,7 @@ void TMainForm::RequestFrame() {
 
 void TMainForm::AdvanceRunning() {
     scene_.AdvanceRunning();
+    emit Stepped();
 }
 
 void TMainForm::RenderStep() {
@@ -288,6 +290,8 @@ void TMainForm::MakeConstruction(const std::function<void()>& enterParameters) {
         m->dFi = 0;
         m->dGamma = 0;
     }
+    emit DriveChanged(1);
+    emit DriveChanged(2);
     if (!ParamsAccepted_) {
         ShowMessageBox(nullptr, QStringLiteral("Нужно задать параметры конструкций 1 и 2 !"),
                        QStringLiteral("Ошибка !"), MsgIcon::Warning, MsgButtons::Ok);
@@ -369,23 +373,23 @@ void TMainForm::LinkEnableChanged(DriveRow row) {
     drive.minus->setEnabled(ticked);
     if (!ticked) {
         UncheckBoth(drive.plus, drive.minus);
-        const double before = drive.mechanism->*drive.step;
-        drive.mechanism->*drive.step = static_cast<double>(DegToRad(0));
-        if (drive.mechanism->*drive.step != before) {
-            scene_.DriveChanged(*drive.mechanism);
-            RequestFrame();
-        }
+        SetStep(drive, static_cast<double>(DegToRad(0)));
     }
 }
 
 void TMainForm::DirectionChosen(DriveRow row, double sign) {
     const LinkDrive& drive = drives_[row];
-    Mechanism& m = *drive.mechanism;
-    const double before = m.*drive.step;
-    m.*drive.step = sign * (drive.link == 1 ? m.Velocity1 : m.Velocity4);
-    if (m.*drive.step != before) {
-        scene_.DriveChanged(m);
+    const Mechanism& m = *drive.mechanism;
+    SetStep(drive, sign * (drive.link == 1 ? m.Velocity1 : m.Velocity4));
+}
+
+void TMainForm::SetStep(const LinkDrive& drive, double step) {
+    double& field = drive.mechanism->*drive.step;
+    if (field != step) {
+        field = step;
+        scene_.DriveChanged(*drive.mechanism);
         RequestFrame();
+        emit DriveChanged(drive.mechanism == &mechanism1_ ? 1 : 2);
     }
 }
 

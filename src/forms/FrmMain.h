@@ -35,6 +35,7 @@ class QWidget;
 namespace qor {
 
 class TConstructionParamForm;
+class TCycleForm;
 class TD3dView;
 class TVport;
 
@@ -110,11 +111,22 @@ public:
     // The frames of the construction shown; none before the first construction and after a
     // cancelled one.
     const MechanismScene& Scene() const { return scene_; }
+    // The dock window with the cycle of each mechanism; hidden until asked for.
+    TCycleForm* CycleForm() const { return CycleWindow; }
+
+signals:
+    // The drive of mechanism 1 or 2 changed: a link's step was set or cleared, or a new
+    // construction replaced the mechanism. Whatever changes a record's angles other than by an
+    // advance says so here.
+    void DriveChanged(int mechanism);
+    // The running mechanisms (those whose Running is set) have each made one advance.
+    void Stepped();
 
 protected:
     // The application's hint handler: every status tip, from any window, reaches the status bar.
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Closing offers unsaved changes of a design file for saving first (FrmMainFiles.cpp).
+    // Closing offers unsaved changes of a design file for saving first, and remembers the place
+    // of the dock windows for the next start (FrmMainFiles.cpp).
     void closeEvent(QCloseEvent* event) override;
     // A design file dropped on the window is opened (FrmMainFiles.cpp).
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -207,6 +219,13 @@ private:
     // Reads edGrad as degrees and shows them in edRad as radians with two decimals.
     void ShowRadians();
 
+    // The cycle window (FrmMainCycle.cpp): made hidden with the window, put back where it was
+    // at the last end, and shown by its menu item.
+    void CreateCycleWindow();
+    void mnCycleClick();
+    void SaveWindowState();
+    void RestoreWindowState();
+
     // One driven link: the mechanism and the link it turns, its small panel with the check box
     // and the "+" and "-" buttons, and the step field they set.
     struct LinkDrive {
@@ -230,6 +249,8 @@ private:
     // The row's "+" (sign 1) or "-" (sign -1) button was chosen: the step is the link's velocity
     // with that sign.
     void DirectionChosen(DriveRow row, double sign);
+    // The row's step is set to `step`; a change is announced with DriveChanged.
+    void SetStep(const LinkDrive& drive, double step);
 
     Mechanism mechanism1_; // horizontal: lies on the floor
     Mechanism mechanism2_; // vertical: stands in front of the wall
@@ -261,6 +282,7 @@ private:
     QAction* mnNewProject = nullptr;
     QAction* mnClose = nullptr;
     QAction* mnSetup = nullptr;
+    QAction* mnCycle = nullptr;
     QAction* mnHelp = nullptr;
     QAction* mnAbout = nullptr;
     QAction* mnCouplerPath = nullptr;        // checkable, in the pop-up menu too
@@ -322,6 +344,8 @@ private:
     QLabel* lbPsi_2 = nullptr;
     QLabel* lbKsi_2 = nullptr;
     QLabel* lbGamma_2 = nullptr;
+
+    TCycleForm* CycleWindow = nullptr;
 };
 
 } // namespace qor

@@ -1,8 +1,9 @@
 // The "Анализ" menu of the main window: the path of B and the circle construction of both
 // mechanisms, each turned on and off by a checkable item that the pop-up menu shares, and
-// remembered for the next start in the user's settings.
+// remembered for the next start in the user's settings; then the cycle window's item.
 #include "forms/FrmMain.h"
 
+#include "forms/FrmCycleTexts.h"
 #include "forms/Hint.h"
 #include "forms/Widgets.h"
 #include "platform/MessageBox.h"
@@ -53,6 +54,9 @@ void TMainForm::CreateAnalysisMenu() {
     analysis->setObjectName(QStringLiteral("mnAnalysis"));
     analysis->addAction(mnCouplerPath);
     analysis->addAction(mnCircleConstruction);
+    analysis->addSeparator();
+    mnCycle = CreateAction(this, QStringLiteral("mnCycle"), CycleText::MenuItem);
+    analysis->addAction(mnCycle);
 }
 
 void TMainForm::AddAnalysisToPopupMenu() {

@@ -356,6 +356,7 @@ void TMainForm::mnSaveImageClick() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (MaySetDesignAside()) {
+        SaveWindowState();
         QMainWindow::closeEvent(event);
     } else {
         event->ignore();

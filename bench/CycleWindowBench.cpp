@@ -1,0 +1,161 @@
+#include "CycleWindowBench.h"
+
+#include "forms/FrmConstrParamSet.h"
+#include "forms/FrmCycle.h"
+#include "forms/FrmCyclePage.h"
+#include "forms/FrmMain.h"
+#include "kinematics/Angles.h"
+#include "platform/IdleHook.h"
+#include "platform/MessageBox.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace qor::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kOpenings = 7;
+constexpr int kWarmUpFrames = 5;
+constexpr int kFrameRounds = 10;
+// A step this small takes link 1 round in 359,000 steps: the cycle stops at its 100,000 rows.
+constexpr double kTinyStepDeg = 0.001;
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+void Click(const TMainForm& form, const char* name) {
+    form.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+}
+
+// The processor time of the whole process (the software renderer's threads included), in ms:
+// unlike the time on the clock it hardly grows when other programs load the machine.
+double ProcessCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) * 1e-6;
+}
+
+struct FrameTimes {
+    std::vector<double> wall;
+    std::vector<double> cpu;
+};
+
+// One frame as the event loop makes it: the idle pass, then the paints it asked for.
+void TimeFrame(TMainForm& form, FrameTimes* times) {
+    const Clock::time_point start = Clock::now();
+    const double cpuStart = ProcessCpuMs();
+    bool done = false;
+    form.IdlePass(done);
+    QCoreApplication::processEvents();
+    if (times != nullptr) {
+        times->wall.push_back(MillisecondsSince(start));
+        times->cpu.push_back(ProcessCpuMs() - cpuStart);
+    }
+}
+
+// Times `frames` frames after a few unmeasured ones.
+void TimeFrames(TMainForm& form, int frames, FrameTimes& times) {
+    for (int i = 0; i < kWarmUpFrames; ++i) {
+        TimeFrame(form, nullptr);
+    }
+    for (int i = 0; i < frames; ++i) {
+        TimeFrame(form, &times);
+    }
+}
+
+} // namespace
+
+int RunCycleWindowBench(int argc, char** argv, int width, int height, int frames) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    SetMessageBoxHandler([](const MessageBoxRequest& box) {
+        std::fprintf(stderr, "qor-bench: %s %s\n", qPrintable(box.caption),
+                     qPrintable(box.text.trimmed()));
+        return MsgResult::Ok;
+    });
+    TMainForm form;
+    auto* params = new TConstructionParamForm(form.Mechanism1(), form.Mechanism2(),
+                                              form.ParamsAccepted(), &form);
+    form.SetConstructionParamForm(params);
+    form.resize(width, height);
+    form.show();
+    // The parameter dialog's own entries, accepted with its OK.
+    QTimer::singleShot(0, params, [params] {
+        params->findChild<QAbstractButton*>(QStringLiteral("bbOK"))->click();
+    });
+    form.NewConstruction();
+    if (!form.ParamsAccepted()) {
+        std::fprintf(stderr, "qor-bench: the default construction was not accepted\n");
+        return 1;
+    }
+    form.Mechanism1().Velocity1 = static_cast<double>(DegToRad(kTinyStepDeg));
+    Click(form, "cb1");
+    Click(form, "rbRotPlus1");
+    // The frames are made here, one by one.
+    RemoveIdleHandler();
+    QCoreApplication::processEvents();
+
+    TCycleForm* window = form.CycleForm();
+    QAction* menuItem = form.findChild<QAction*>(QStringLiteral("mnCycle"));
+    std::vector<double> openMs;
+    for (int i = 0; i < kOpenings; ++i) {
+        window->hide();
+        QCoreApplication::processEvents();
+        // As after a change of the drive: the cycle is computed afresh when the window opens.
+        emit form.DriveChanged(1);
+        const Clock::time_point start = Clock::now();
+        menuItem->trigger();
+        QCoreApplication::processEvents();
+        window->repaint();
+        openMs.push_back(MillisecondsSince(start));
+    }
+    std::printf("cycle_window_rows %zu\n", window->Page(1)->ShownCycle().Rows.size());
+    std::printf("cycle_window_open_ms %.1f\n", Median(openMs));
+
+    // Floating, the window takes no room from the 3D view: both frame times draw a view of the
+    // same size, and the difference is the cost of the window alone.
+    window->setFloating(true);
+    window->setGeometry(0, 0, width / 2, height);
+    Click(form, "bbRunWork");
+    // The window closed and open by turns, so that a change in the load of a shared machine
+    // falls on both alike.
+    FrameTimes closed;
+    FrameTimes open;
+    for (int round = 0; round < kFrameRounds; ++round) {
+        window->hide();
+        QCoreApplication::processEvents();
+        TimeFrames(form, std::max(1, frames / kFrameRounds), closed);
+        menuItem->trigger();
+        QCoreApplication::processEvents();
+        TimeFrames(form, std::max(1, frames / kFrameRounds), open);
+    }
+    const double closedMs = Median(closed.wall);
+    const double openFrameMs = Median(open.wall);
+    const double closedCpuMs = Median(closed.cpu);
+    const double openCpuMs = Median(open.cpu);
+    std::printf("cycle_frame_closed_ms %.2f\n", closedMs);
+    std::printf("cycle_frame_open_ms %.2f\n", openFrameMs);
+    std::printf("cycle_frame_ratio %.3f\n", openFrameMs / closedMs);
+    std::printf("cycle_frame_closed_cpu_ms %.2f\n", closedCpuMs);
+    std::printf("cycle_frame_open_cpu_ms %.2f\n", openCpuMs);
+    std::printf("cycle_frame_cpu_ratio %.3f\n", openCpuMs / closedCpuMs);
+    return 0;
+}
+
+} // namespace qor::bench
