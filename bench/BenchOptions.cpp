@@ -25,6 +25,7 @@ const char* const kBenchUsage =
     "       qor-bench --startup [--runs N]\n"
     "       qor-bench --startup-floor [--runs N]\n"
     "       qor-bench --idle\n"
+    "       qor-bench --analysis [--size WxH] [--frames N] [--models DIR]\n"
     "       qor-bench --cycle-window [--size WxH] [--frames N]\n";
 
 std::optional<BenchOptions> ParseBenchOptions(const std::vector<std::string>& arguments,
@@ -48,6 +49,8 @@ std::optional<BenchOptions> ParseBenchOptions(const std::vector<std::string>& ar
                 error = "--runs wants a positive whole number";
                 return std::nullopt;
             }
+        } else if (name == "--analysis") {
+            options.analysis = true;
         } else if (name == "--cycle-window") {
             options.cycleWindow = true;
         } else if (name == "--size" && hasValue) {

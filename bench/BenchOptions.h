@@ -18,6 +18,7 @@ struct BenchOptions {
     bool startupOnce = false;  // one start of the program, as a child of --startup
     bool idle = false;         // the processor time of a still construction
     int runs = 7;              // starts of each program for --startup and --startup-floor
+    bool analysis = false;     // what the analysis drawings cost (see AnalysisBench.h)
     bool cycleWindow = false;  // the cycle window's opening and its cost per frame
 };
 

@@ -6,8 +6,11 @@
 // textured, vertex-lit OpenGL loop, the ratio of the two frame times, and the share of pixels in
 // which the two pictures differ (the loop lights the mesh's vertex normals, the program's flat
 // quality each face once). --startup, --startup-floor and --idle measure the program's start-up
-// and its cost while still instead (StartupTime.h, IdleCpu.h). Run it under xvfb-run.
+// and its cost while still instead (StartupTime.h, IdleCpu.h), and
+// --analysis what the path of B and the circle construction cost (AnalysisBench.h). Run it under
+// xvfb-run.
 #include "AllocationCount.h"
+#include "AnalysisBench.h"
 #include "BareLoop.h"
 #include "BenchBoxes.h"
 #include "BenchOptions.h"
@@ -192,6 +195,9 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     PrintMessageBoxes();
+    if (options->analysis) {
+        return RunAnalysisBench(*options);
+    }
 
     test::SceneRig rig(options->width, options->height);
     if (!rig.Ok()) {

@@ -6,6 +6,8 @@
 #include "engine/Drivers.h"
 #include "engine/Frame.h"
 #include "engine/Light.h"
+#include "engine/Material.h"
+#include "engine/Mesh.h"
 #include "engine/MeshBuilder.h"
 #include "engine/Viewport.h"
 
@@ -30,6 +32,20 @@ HRESULT IDirect3DRM::CreateLightRGB(D3DRMLIGHTTYPE type, D3DVALUE red, D3DVALUE 
 
 HRESULT IDirect3DRM::CreateMeshBuilder(RefPtr<IDirect3DRMMeshBuilder>& meshBuilder) {
     meshBuilder = MakeRef<IDirect3DRMMeshBuilder>();
+    return D3DRM_OK;
+}
+
+HRESULT IDirect3DRM::CreateMesh(RefPtr<IDirect3DRMMesh>& mesh) {
+    mesh = MakeRef<IDirect3DRMMesh>();
+    return D3DRM_OK;
+}
+
+HRESULT IDirect3DRM::CreateMaterial(D3DVALUE power, RefPtr<IDirect3DRMMaterial>& material) {
+    material.reset();
+    if (!std::isfinite(power) || power < 0) {
+        return D3DRMERR_BADVALUE;
+    }
+    material = MakeRef<IDirect3DRMMaterial>(power);
     return D3DRM_OK;
 }
 

@@ -14,6 +14,8 @@ struct GUID;
 class IDirectDrawClipper;
 class IDirect3DRMFrame;
 class IDirect3DRMLight;
+class IDirect3DRMMaterial;
+class IDirect3DRMMesh;
 class IDirect3DRMMeshBuilder;
 
 class IDirect3DRM final : public IDirect3DRMObject {
@@ -26,6 +28,11 @@ public:
     [[nodiscard]] HRESULT CreateLightRGB(D3DRMLIGHTTYPE type, D3DVALUE red, D3DVALUE green,
                                          D3DVALUE blue, RefPtr<IDirect3DRMLight>& light);
     [[nodiscard]] HRESULT CreateMeshBuilder(RefPtr<IDirect3DRMMeshBuilder>& meshBuilder);
+    // An empty mesh, for geometry the program makes itself.
+    [[nodiscard]] HRESULT CreateMesh(RefPtr<IDirect3DRMMesh>& mesh);
+    // A material with no glow and no shine of the given sharpness; a negative or non-finite
+    // power is refused.
+    [[nodiscard]] HRESULT CreateMaterial(D3DVALUE power, RefPtr<IDirect3DRMMaterial>& material);
     // A device of the driver with that GUID (null: the default driver) rendering a picture of
     // width x height. A GUID that names no driver gives D3DRMERR_BADDEVICE and no device.
     [[nodiscard]] HRESULT CreateDeviceFromClipper(IDirectDrawClipper* clipper, const GUID* driver,

@@ -1,7 +1,6 @@
 // Mesh builders.
 #include "engine/MeshBuilder.h"
 
-#include "engine/Device.h"
 #include "engine/ModelLoader.h"
 #include "engine/Types.h"
 
@@ -9,19 +8,6 @@
 #include <utility>
 
 namespace qor {
-
-namespace {
-std::uint64_t NewGeometryId() {
-    static std::uint64_t last = 0;
-    return ++last;
-}
-} // namespace
-
-IDirect3DRMMeshBuilder::IDirect3DRMMeshBuilder() : geometryId_(NewGeometryId()) {}
-
-IDirect3DRMMeshBuilder::~IDirect3DRMMeshBuilder() {
-    IDirect3DRMDevice::ForgetGeometry(geometryId_);
-}
 
 HRESULT IDirect3DRMMeshBuilder::Load(const char* fileName, const char* objectName,
                                      std::uint32_t flags) {
@@ -68,11 +54,6 @@ HRESULT IDirect3DRMMeshBuilder::Scale(D3DVALUE sx, D3DVALUE sy, D3DVALUE sz) {
     }
     RenewGeometryId();
     return D3DRM_OK;
-}
-
-void IDirect3DRMMeshBuilder::RenewGeometryId() {
-    IDirect3DRMDevice::ForgetGeometry(geometryId_);
-    geometryId_ = NewGeometryId();
 }
 
 std::uint32_t IDirect3DRMMeshBuilder::GetVertexCount() const {

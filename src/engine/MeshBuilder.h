@@ -11,7 +11,7 @@ namespace qor {
 
 class IDirect3DRMMeshBuilder final : public IDirect3DRMVisual {
 public:
-    IDirect3DRMMeshBuilder();
+    IDirect3DRMMeshBuilder() = default;
 
     // Replaces the geometry with the file's (or with its object of that name). Only
     // D3DRMLOAD_FROMFILE is offered. On failure the mesh builder keeps what it had.
@@ -26,16 +26,11 @@ public:
     std::uint32_t GetFaceCount() const;
 
     const MeshData* Geometry() const override;
-    std::uint64_t GeometryId() const override { return geometryId_; }
 
 private:
-    ~IDirect3DRMMeshBuilder() override;
-
-    // The geometry changed: devices must not draw their old copies.
-    void RenewGeometryId();
+    ~IDirect3DRMMeshBuilder() override = default;
 
     MeshData mesh_;
-    std::uint64_t geometryId_;
 };
 
 } // namespace qor

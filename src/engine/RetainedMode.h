@@ -8,6 +8,8 @@
 #include "engine/ExecuteBuffer.h"
 #include "engine/Frame.h"
 #include "engine/Light.h"
+#include "engine/Material.h"
+#include "engine/Mesh.h"
 #include "engine/MeshBuilder.h"
 #include "engine/Viewport.h"
 #include "engine/WinDevice.h"

@@ -14,11 +14,20 @@ using D3DRMTEXTUREQUALITY = std::int32_t;
 using D3DRMPROJECTIONTYPE = std::int32_t;
 using D3DRMCOMBINETYPE = std::int32_t;
 using D3DRMLIGHTTYPE = std::int32_t;
+using D3DRMGROUPINDEX = std::int32_t; // a group of a mesh, numbered from 0 in the order added
 
 struct D3DVECTOR {
     D3DVALUE x = 0;
     D3DVALUE y = 0;
     D3DVALUE z = 0;
+};
+
+// One vertex of a mesh group, in the mesh's own coordinates.
+struct D3DRMVERTEX {
+    D3DVECTOR position;
+    D3DVECTOR normal;
+    D3DVALUE tu = 0; // texture coordinates
+    D3DVALUE tv = 0;
 };
 
 enum : D3DRMLIGHTTYPE {

@@ -15,11 +15,20 @@ public:
     virtual const MeshData* Geometry() const = 0;
     // Identifies the current geometry; a new geometry gets a new id, so that devices never draw
     // a stale GPU copy.
-    virtual std::uint64_t GeometryId() const = 0;
+    std::uint64_t GeometryId() const { return geometryId_; }
 
 protected:
-    IDirect3DRMVisual() = default;
-    ~IDirect3DRMVisual() override = default;
+    IDirect3DRMVisual();
+    // Drops the devices' copies of the geometry.
+    ~IDirect3DRMVisual() override;
+
+    // The vertices or faces changed: devices drop their old copies and upload the geometry
+    // again the next time they draw it. A change of colour alone needs no new id, since colours
+    // are handed to the GPU on every draw.
+    void RenewGeometryId();
+
+private:
+    std::uint64_t geometryId_;
 };
 
 } // namespace qor

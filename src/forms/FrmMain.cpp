@@ -133,6 +133,7 @@ void TMainForm::ConnectHandlers() {
 
     connect(this, &QWidget::customContextMenuRequested, this, &TMainForm::ShowPopupMenu);
     ConnectFileCommands();
+    ConnectAnalysisHandlers();
 }
 
 void TMainForm::FormCreate() {
@@ -386,6 +387,8 @@ void TMainForm::SetStep(const LinkDrive& drive, double step) {
     double& field = drive.mechanism->*drive.step;
     if (field != step) {
         field = step;
+        scene_.DriveChanged(*drive.mechanism);
+        RequestFrame();
         emit DriveChanged(drive.mechanism == &mechanism1_ ? 1 : 2);
     }
 }

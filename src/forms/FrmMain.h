@@ -136,7 +136,6 @@ private:
     // Building the window (FrmMainControls.cpp).
     void CreateControls();
     void CreateMenus();
-    void CreateAnalysisMenu();
     void CreateToolBar();
     void CreatePopupMenu();
     QWidget* CreateLeftPanel();
@@ -144,6 +143,12 @@ private:
     QWidget* CreateBottomPanel();
     QWidget* CreateLinkPanel();
     void ConnectHandlers();
+    // The "Анализ" menu, its items in the pop-up menu and their commands (FrmMainAnalysis.cpp).
+    void CreateAnalysisMenu();
+    void AddAnalysisToPopupMenu();
+    void ConnectAnalysisHandlers();
+    void mnCouplerPathClick(bool checked);
+    void mnCircleConstructionClick(bool checked);
 
     void FormCreate();
     void FormDestroy();
@@ -280,6 +285,8 @@ private:
     QAction* mnCycle = nullptr;
     QAction* mnHelp = nullptr;
     QAction* mnAbout = nullptr;
+    QAction* mnCouplerPath = nullptr;        // checkable, in the pop-up menu too
+    QAction* mnCircleConstruction = nullptr; // checkable, in the pop-up menu too
 
     // The "Файл" menu's commands on design files.
     QAction* mnOpen = nullptr;

@@ -2,7 +2,6 @@
 // layout that holds them.
 #include "forms/FrmMain.h"
 
-#include "forms/FrmCycleTexts.h"
 #include "forms/FrmMainCaptions.h"
 #include "forms/Hint.h"
 #include "forms/Icons.h"
@@ -192,13 +191,6 @@ void TMainForm::CreateMenus() {
     help->addAction(mnAbout);
 }
 
-void TMainForm::CreateAnalysisMenu() {
-    mnCycle = CreateAction(this, QStringLiteral("mnCycle"), CycleText::MenuItem);
-    QMenu* analysis = menuBar()->addMenu(QStringLiteral("Анализ"));
-    analysis->setObjectName(QStringLiteral("mnAnalysis"));
-    analysis->addAction(mnCycle);
-}
-
 void TMainForm::CreateToolBar() {
     sbNewProject = CreateSpeedButton(
         QStringLiteral("sbNewProject"), NewProjectIcon(), kToolIconSize,
@@ -250,6 +242,7 @@ void TMainForm::CreatePopupMenu() {
     PopupMenu->addAction(pmnZoomOut);
     PopupMenu->addSeparator();
     PopupMenu->addAction(pmnNewProject);
+    AddAnalysisToPopupMenu();
     setContextMenuPolicy(Qt::CustomContextMenu);
 }
 

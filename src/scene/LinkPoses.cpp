@@ -13,10 +13,8 @@ namespace {
 constexpr Vec3 kXAxis{1, 0, 0};
 constexpr Vec3 kYAxis{0, 1, 0};
 
-// Sets the frame's turn relative to its parent to the mechanism angle (a growing angle is a
-// negative turn about y), after the wall mechanism's stand-up turn about x for the frames that
-// hang from the wall itself: it stands their y axes, about which the links turn, normal to the
-// wall, and links 2 and 3 inherit it. The position stays.
+} // namespace
+
 void AlignLinkFrame(IDirect3DRMFrame& frame, double angle, bool standUp) {
     Mat3 turn = RotationMatrix(kYAxis, -angle);
     if (standUp) {
@@ -28,8 +26,6 @@ void AlignLinkFrame(IDirect3DRMFrame& frame, double angle, bool standUp) {
     // The result is not examined: the directions are unit vectors, which the engine always takes.
     (void)frame.SetOrientation(frame.Parent(), f(z.x), f(z.y), f(z.z), f(y.x), f(y.y), f(y.z));
 }
-
-} // namespace
 
 double DrawnLink3Angle(const Mechanism& m) {
     const double first = m.B.x - m.Joint43.x;

@@ -14,6 +14,12 @@ namespace qor {
 // coincide no direction exists and Ksi is kept.
 double DrawnLink3Angle(const Mechanism& m);
 
+// Sets the frame's turn relative to its parent to the mechanism angle (a growing angle is a
+// negative turn about y), after the wall mechanism's stand-up turn about x for the frames that
+// hang from the wall itself: it stands their y axes, about which the links turn, normal to the
+// wall, and links 2 and 3 inherit it. The position stays.
+void AlignLinkFrame(IDirect3DRMFrame& frame, double angle, bool standUp);
+
 // Sets each of the mechanism's four link frames to exactly the turn, relative to its parent, that
 // the solved angles call for: links 1 and 4 at Fi and Gamma (standing up from the wall for the
 // vertical mechanism), links 2 and 3 relative to them, so that the drawn links 2 and 3 meet at B

@@ -15,6 +15,11 @@ namespace qor {
 
 namespace {
 
+// The colours of each mechanism's drawings: those of its B read-out, aqua and yellow, and a
+// darker shade of each for the stretches of the path that transmit badly.
+const CouplerPath::Colours kPathColours[2] = {{{0.0f, 1.0f, 1.0f}, {0.0f, 0.38f, 0.42f}},
+                                              {{1.0f, 1.0f, 0.0f}, {0.45f, 0.4f, 0.0f}}};
+
 // Every value reaches the engine as a 32-bit float, formed in double and rounded once.
 D3DVALUE F(double value) {
     return static_cast<D3DVALUE>(value);
@@ -71,6 +76,11 @@ void MechanismScene::BuildScene(IDirect3DRM* engine, IDirect3DRMFrame* scene,
     (void)camera->SetOrientation(scene, 0, -0.8f, 1.0f, 0, 1.0f, 0);
 
     InitialPose(mechanism1_, frames_.Mechanism1, showB1_, mechanism2_, frames_.Mechanism2, showB2_);
+    engine_ = engine;
+    for (int index : {0, 1}) {
+        BuildPath(index);
+        BuildCircles(index);
+    }
 
     lightFrame.reset();
     light.reset();
@@ -142,6 +152,65 @@ void MechanismScene::LoadLinkModels(IDirect3DRM* engine, const LinkageFrames& fr
 void MechanismScene::AdvanceRunning() {
     AdvanceMechanism(mechanism1_, frames_.Mechanism1, showB1_);
     AdvanceMechanism(mechanism2_, frames_.Mechanism2, showB2_);
+    for (int index : {0, 1}) {
+        const Mechanism& m = MechanismAt(index);
+        if (!m.Running) {
+            continue;
+        }
+        if (paths_[static_cast<std::size_t>(index)].Stepped()) {
+            BuildPath(index);
+        }
+        circles_[static_cast<std::size_t>(index)].Update(m);
+    }
+}
+
+void MechanismScene::ShowCouplerPaths(bool shown) {
+    pathsShown_ = shown;
+    BuildPath(0);
+    BuildPath(1);
+}
+
+void MechanismScene::ShowCircleConstructions(bool shown) {
+    circlesShown_ = shown;
+    BuildCircles(0);
+    BuildCircles(1);
+}
+
+void MechanismScene::DriveChanged(const Mechanism& m) {
+    if (pathsShown_) {
+        BuildPath(&m == &mechanism1_ ? 0 : 1);
+    }
+}
+
+void MechanismScene::BuildPath(int index) {
+    CouplerPath& path = paths_[static_cast<std::size_t>(index)];
+    const LinkageFrames& frames = LinkageAt(index);
+    if (pathsShown_ && engine_ != nullptr && frames.Link1Frame) {
+        path.Build(engine_, *frames.Link1Frame, MechanismAt(index),
+                   kPathColours[static_cast<std::size_t>(index)]);
+    } else {
+        path.Clear();
+    }
+}
+
+void MechanismScene::BuildCircles(int index) {
+    CircleConstruction& circles = circles_[static_cast<std::size_t>(index)];
+    const LinkageFrames& frames = LinkageAt(index);
+    if (circlesShown_ && engine_ != nullptr && frames.Link1Frame) {
+        circles.Build(engine_, *frames.Link1Frame, MechanismAt(index),
+                      kPathColours[static_cast<std::size_t>(index)].good);
+    } else {
+        circles.Clear();
+    }
+}
+
+void MechanismScene::ReleaseFrames() {
+    for (int index : {0, 1}) {
+        paths_[static_cast<std::size_t>(index)].Clear();
+        circles_[static_cast<std::size_t>(index)].Clear();
+    }
+    engine_ = nullptr;
+    ReleaseSceneFrames(frames_);
 }
 
 } // namespace qor

@@ -5,9 +5,13 @@
 
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
+#include "scene/CircleConstruction.h"
+#include "scene/CouplerPath.h"
 #include "scene/SceneFrames.h"
 
 #include <QString>
+
+#include <array>
 
 namespace qor {
 
@@ -27,16 +31,35 @@ public:
 
     // Fills the view host's empty scene: the light, the floor and the wall, both linkages with
     // their hinges and axes, the world axes; places the camera and brings both mechanisms into
-    // their initial pose. A model that cannot be loaded is reported by its box and missing from
-    // the picture; its frame is still made and placed, so the construction always stands.
+    // their initial pose, and draws the analysis drawings that are shown. A model that cannot be
+    // loaded is reported by its box and missing from the picture; its frame is still made and
+    // placed, so the construction always stands.
     void BuildScene(IDirect3DRM* engine, IDirect3DRMFrame* scene, IDirect3DRMFrame* camera);
 
-    // One advance of each running mechanism, mechanism 1 first. Without a scene the mechanisms
-    // are solved and no frame is touched.
+    // One advance of each running mechanism, mechanism 1 first; the circle constructions shown
+    // follow. A path is not built again on a step, except when its mechanism reaches the last
+    // position of a path that did not close: it is then drawn on from there. Without a scene
+    // the mechanisms are solved and no frame is touched.
     void AdvanceRunning();
 
-    // Releases the frame references in the order the view is taken down (see SceneFrames.h).
-    void ReleaseFrames() { ReleaseSceneFrames(frames_); }
+    // The analysis drawings of both mechanisms, off until asked for: off, no engine object of
+    // theirs exists. They are drawn whenever a scene is built while they are on.
+    void ShowCouplerPaths(bool shown);
+    void ShowCircleConstructions(bool shown);
+    bool CouplerPathsShown() const { return pathsShown_; }
+    bool CircleConstructionsShown() const { return circlesShown_; }
+    // A link of the mechanism was ticked or cleared or its direction changed: its path, if
+    // shown, is drawn again for the new drive.
+    void DriveChanged(const Mechanism& m);
+    // Mechanism 1's (index 0) and mechanism 2's (index 1) drawings.
+    const CouplerPath& Path(int index) const { return paths_[static_cast<std::size_t>(index)]; }
+    const CircleConstruction& Circles(int index) const {
+        return circles_[static_cast<std::size_t>(index)];
+    }
+
+    // Lets the analysis drawings go, then releases the frame references in the order the view is
+    // taken down (see SceneFrames.h).
+    void ReleaseFrames();
 
     bool HasScene() const { return frames_.FloorFrame != nullptr; }
     const SceneFrames& Frames() const { return frames_; }
@@ -47,6 +70,12 @@ private:
     void BuildFloorMechanism(IDirect3DRM* engine);
     void BuildWallMechanism(IDirect3DRM* engine);
     void BuildAxes(IDirect3DRM* engine);
+    void BuildPath(int index);
+    void BuildCircles(int index);
+    Mechanism& MechanismAt(int index) { return index == 0 ? mechanism1_ : mechanism2_; }
+    const LinkageFrames& LinkageAt(int index) const {
+        return index == 0 ? frames_.Mechanism1 : frames_.Mechanism2;
+    }
 
     Mechanism& mechanism1_;
     Mechanism& mechanism2_;
@@ -55,6 +84,11 @@ private:
     QString modelSetRoot_;
     QString root_; // the set in use while a scene is built
     SceneFrames frames_;
+    IDirect3DRM* engine_ = nullptr; // the view host's, while a scene exists
+    bool pathsShown_ = false;
+    bool circlesShown_ = false;
+    std::array<CouplerPath, 2> paths_;
+    std::array<CircleConstruction, 2> circles_;
 };
 
 } // namespace qor

@@ -284,7 +284,8 @@ TEST_F(MainWindow, MainMenuHoldsItsItemsInOrder) {
     EXPECT_EQ(Get<QAction>("mnSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(Get<QAction>("mnSaveAs")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnSettings")), QStringList({"Изображение"}));
-    EXPECT_EQ(ItemTexts(Get<QMenu>("mnAnalysis")), QStringList({"Графики цикла…"}));
+    EXPECT_EQ(ItemTexts(Get<QMenu>("mnAnalysis")),
+              QStringList({"Траектория точки B", "Построение окружностей", "-", "Графики цикла…"}));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnHelpMenu")), QStringList({"Помощь", "-", "О программе"}));
     EXPECT_EQ(Get<QAction>("mnHelp")->shortcut(), QKeySequence(Qt::Key_F1));
 }
@@ -292,7 +293,7 @@ TEST_F(MainWindow, MainMenuHoldsItsItemsInOrder) {
 TEST_F(MainWindow, PopupMenuHoldsItsItemsInOrder) {
     EXPECT_EQ(ItemTexts(Get<QMenu>("PopupMenu")),
               QStringList({"Запустить механизм", "-", "Вращать сцену", "Ближе", "Дальше", "-",
-                           "Новый механизм"}));
+                           "Новый механизм", "-", "Траектория точки B", "Построение окружностей"}));
 }
 
 TEST_F(MainWindow, RightClickOpensThePopupMenu) {

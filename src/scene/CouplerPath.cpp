@@ -1,0 +1,119 @@
+#include "scene/CouplerPath.h"
+
+#include "analysis/Transmission.h"
+#include "engine/Engine.h"
+#include "engine/Material.h"
+#include "scene/PlaneFrame.h"
+#include "scene/TubeGeometry.h"
+
+namespace qor {
+
+namespace {
+
+// How much of its own colour the tube gives off, so that it reads in any light.
+constexpr float kGlow = 0.35f;
+
+} // namespace
+
+std::vector<PathStretch> PlanPathStretches(const Cycle& cycle, const std::vector<Vec3>& points,
+                                           double mergeDistance) {
+    std::vector<int> order(cycle.Rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = static_cast<int>(i);
+    }
+    if (cycle.Closed && cycle.RepeatsFrom >= 0) {
+        order.push_back(cycle.RepeatsFrom);
+    }
+    std::vector<PathStretch> stretches;
+    if (order.size() < 2) {
+        return stretches;
+    }
+    PathStretch current{order[0], order[0], false};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        const int row = order[i];
+        current.marked =
+            current.marked ||
+            OutsideTransmissionBand(cycle.Rows[static_cast<std::size_t>(row)].Transmission);
+        const bool last = i + 1 == order.size();
+        const double gap = Length(points[static_cast<std::size_t>(row)] -
+                                  points[static_cast<std::size_t>(current.fromRow)]);
+        if (gap >= mergeDistance || last) {
+            current.toRow = row;
+            stretches.push_back(current);
+            current = {row, row, false};
+        }
+    }
+    return stretches;
+}
+
+void CouplerPath::Build(IDirect3DRM* engine, IDirect3DRMFrame& link1Frame, const Mechanism& m,
+                        const Colours& colours) {
+    Clear();
+    cycle_ = ComputeCycle(m);
+    if (cycle_.Rows.empty()) {
+        return;
+    }
+    points_.reserve(cycle_.Rows.size());
+    for (const CycleRow& row : cycle_.Rows) {
+        points_.push_back(PlaneFramePoint(m.Plane, row.B));
+    }
+    stretches_ = PlanPathStretches(cycle_, points_, kPathMergeDistance);
+
+    // Consecutive stretches of one kind make one piece of tube; all pieces of a kind make one
+    // group of the mesh, drawn in one call.
+    std::array<TubeGeometry, 2> tubes; // well, badly transmitting
+    for (TubeGeometry& tube : tubes) {
+        tube.vertices.reserve((stretches_.size() + 1) * kTubeSides);
+        tube.faces.reserve(stretches_.size() * kTubeSides * 4);
+    }
+    std::vector<Vec3> piece;
+    for (std::size_t i = 0; i < stretches_.size(); ++i) {
+        const PathStretch& s = stretches_[i];
+        if (piece.empty()) {
+            piece.push_back(points_[static_cast<std::size_t>(s.fromRow)]);
+        }
+        piece.push_back(points_[static_cast<std::size_t>(s.toRow)]);
+        if (i + 1 == stretches_.size() || stretches_[i + 1].marked != s.marked) {
+            AppendTube(tubes[s.marked ? 1 : 0], piece, false, kPathRadius);
+            piece.clear();
+        }
+    }
+
+    frame_ = NewPlaneFrame(engine, link1Frame, m.Plane);
+    RefPtr<IDirect3DRMMaterial> glow;
+    if (!frame_ || Failed(engine->CreateMesh(mesh_)) || Failed(engine->CreateMaterial(0, glow))) {
+        Clear();
+        return;
+    }
+    for (std::size_t kind = 0; kind < tubes.size(); ++kind) {
+        const std::array<float, 3>& c = kind == 0 ? colours.good : colours.bad;
+        const D3DRMGROUPINDEX group = AddColouredGroup(*mesh_, tubes[kind], c);
+        if (group >= 0) {
+            // The result is not examined: the group was just made and the material exists.
+            (void)glow->SetEmissive(kGlow * c[0], kGlow * c[1], kGlow * c[2]);
+            (void)mesh_->SetGroupMaterial(group, glow.get());
+        }
+    }
+    // The result is not examined: the frame and the mesh were just made.
+    (void)frame_->AddVisual(mesh_.get());
+}
+
+void CouplerPath::Clear() {
+    if (frame_ && frame_->Parent() != nullptr) {
+        // The result is not examined: the frame is its parent's child.
+        (void)frame_->Parent()->DeleteChild(frame_.get());
+    }
+    frame_.reset();
+    mesh_.reset();
+    cycle_ = Cycle{};
+    points_.clear();
+    stretches_.clear();
+    steps_ = 0;
+}
+
+bool CouplerPath::Stepped() {
+    ++steps_;
+    return Shown() && !cycle_.Closed && steps_ >= static_cast<int>(cycle_.Rows.size()) - 1;
+}
+
+} // namespace qor

@@ -1,0 +1,79 @@
+// The path of B of one mechanism, drawn in its plane: the positions of one whole cycle of the
+// drive as it is set now, computed ahead with the animation's own solver, as a thin tube. The
+// stretches where the linkage transmits badly (transmission angle outside 40-140 degrees) take
+// a darker shade of the mechanism's colour.
+#pragma once
+
+#include "analysis/Cycle.h"
+#include "engine/Frame.h"
+#include "engine/Math3d.h"
+#include "engine/Mesh.h"
+#include "engine/RefPtr.h"
+
+#include <array>
+#include <vector>
+
+namespace qor {
+
+class IDirect3DRM;
+
+// The tube's radius, and how close consecutive positions may come before the tube passes them
+// by: the tube then runs within this distance of every position it skips.
+inline constexpr double kPathRadius = 0.08;
+inline constexpr double kPathMergeDistance = 0.6 * kPathRadius;
+
+// One straight piece of the tube, from the position of one row of the cycle to another's.
+struct PathStretch {
+    int fromRow = 0;
+    int toRow = 0;
+    bool marked = false; // a row after fromRow, up to toRow, transmits badly
+};
+
+// The tube's pieces in the order B runs through them: row 0 to the last row, and for a closed
+// cycle on to the row it repeats. A position closer than mergeDistance to the last one kept is
+// passed by (the last row always ends a stretch). points holds one point per row.
+std::vector<PathStretch> PlanPathStretches(const Cycle& cycle, const std::vector<Vec3>& points,
+                                           double mergeDistance);
+
+class CouplerPath {
+public:
+    // The colours of the tube: where it transmits well, and where it does not.
+    struct Colours {
+        std::array<float, 3> good{};
+        std::array<float, 3> bad{};
+    };
+
+    CouplerPath() = default;
+    CouplerPath(const CouplerPath&) = delete;
+    CouplerPath& operator=(const CouplerPath&) = delete;
+    ~CouplerPath() { Clear(); }
+
+    // Replaces what was drawn with the path of the mechanism's drive from its current state, in
+    // a plane frame made beside link 1's frame. Without a driven link nothing is drawn.
+    void Build(IDirect3DRM* engine, IDirect3DRMFrame& link1Frame, const Mechanism& m,
+               const Colours& colours);
+    // Takes the drawing out of the scene and lets its engine objects go.
+    void Clear();
+
+    // Counts one advance of the mechanism. True when it has reached the last position of a
+    // path that did not close: the path must be built again from there.
+    bool Stepped();
+
+    bool Shown() const { return frame_ != nullptr; }
+    const Cycle& Path() const { return cycle_; }
+    // One point per row of the cycle, in the plane frame.
+    const std::vector<Vec3>& Points() const { return points_; }
+    const std::vector<PathStretch>& Stretches() const { return stretches_; }
+    IDirect3DRMFrame* Frame() const { return frame_.get(); }
+    IDirect3DRMMesh* Mesh() const { return mesh_.get(); }
+
+private:
+    Cycle cycle_;
+    std::vector<Vec3> points_;
+    std::vector<PathStretch> stretches_;
+    int steps_ = 0;
+    RefPtr<IDirect3DRMFrame> frame_;
+    RefPtr<IDirect3DRMMesh> mesh_;
+};
+
+} // namespace qor
