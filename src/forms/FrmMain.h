@@ -66,7 +66,8 @@ public:
     // Writes the four angles of both mechanisms, in degrees, into their read-outs.
     void ShowAngles();
 
-    // Writes a value into a read-out: fixed notation, two decimals, the current separator.
+    // Writes a value into a read-out: fixed notation, two decimals, the current separator. A
+    // changed text is announced to a screen reader; the same text again changes nothing.
     static void ShowCoordinate(QLabel* label, double value);
 
     // The application's idle hook while a construction is shown: one step of every running
@@ -137,6 +138,9 @@ private:
     void CreateControls();
     void CreateMenus();
     void CreateAnalysisMenu();
+    // The "Движение" menu: the motion and zoom buttons' commands with their keys, made once the
+    // buttons are (FrmMainMotionMenu.cpp).
+    void CreateMotionMenu();
     void CreateToolBar();
     void CreatePopupMenu();
     QWidget* CreateLeftPanel();
@@ -280,6 +284,12 @@ private:
     QAction* mnCycle = nullptr;
     QAction* mnHelp = nullptr;
     QAction* mnAbout = nullptr;
+
+    // The "Движение" menu: each item clicks its button, and is enabled with it.
+    QAction* mnRunWork = nullptr;
+    QAction* mnStepByStep = nullptr;
+    QAction* mnZoomIn = nullptr;
+    QAction* mnZoomOut = nullptr;
 
     // The "Файл" menu's commands on design files.
     QAction* mnOpen = nullptr;
