@@ -513,6 +513,12 @@ TMainForm::LinkDrive TMainForm::CreateDrive(Mechanism& mechanism, int link,
                               QStringLiteral("|Отрицательное вращение(по часовой стрелке)"));
     drive.plus->setEnabled(false);
     drive.minus->setEnabled(false);
+    // The captions "1", "+" and "-" alone do not say which link of which mechanism they turn.
+    const QString whose =
+        QStringLiteral("звено %1, механизм %2").arg(link).arg(&mechanism == &mechanism1_ ? 1 : 2);
+    drive.box->setAccessibleName(QStringLiteral("Вращать ") + whose);
+    drive.plus->setAccessibleName(QStringLiteral("+, ") + whose);
+    drive.minus->setAccessibleName(QStringLiteral("-, ") + whose);
 
     auto* directions = new QVBoxLayout;
     directions->setSpacing(0);

@@ -102,23 +102,29 @@ TEST_F(MainWindow, EveryVisibleControlOfTheWindowAndItsDialogsHasANameOfItsOwn) 
     EXPECT_EQ(settingsPages, QStringList()) << "the settings dialog";
 }
 
+// Controls whose caption alone does not say whose they are: the read-outs and the link drives.
 // A screen reader hears a read-out's value as its description, which follows the shown text.
 // (Qt hands change events to an update handler only while an assistive technology listens on
 // the accessibility bus, so the events themselves cannot be caught in-process.)
-TEST_F(MainWindow, AReadoutSaysWhatItShowsAndDescribesItsValue) {
+TEST_F(MainWindow, ReadoutsAndDrivesSayWhoseTheyAreAndReadoutsDescribeTheirValue) {
     NewConstruction();
     Click("cb1");
     Click("rbRotPlus1");
     Click("bbStepByStep");
-    const std::vector<std::pair<std::string, QString>> names = {{"lbFi", "Fi, механизм 1"},
-                                                                {"lbGamma_2", "Gamma, механизм 2"},
-                                                                {"lbxB", "xB, механизм 1"},
-                                                                {"lbzB_2", "zB, механизм 2"}};
-    for (const auto& [readout, name] : names) {
-        auto* label = Get<QLabel>(readout);
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(label);
+    const std::vector<std::pair<std::string, QString>> names = {
+        {"lbFi", "Fi, механизм 1"},
+        {"lbGamma_2", "Gamma, механизм 2"},
+        {"lbxB", "xB, механизм 1"},
+        {"lbzB_2", "zB, механизм 2"},
+        {"cb4_2", "Вращать звено 4, механизм 2"},
+        {"rbRotMinus1", "-, звено 1, механизм 1"}};
+    for (const auto& [control, name] : names) {
+        auto* widget = Get<QWidget>(control);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
         EXPECT_EQ(face->text(QAccessible::Name), name);
-        EXPECT_EQ(face->text(QAccessible::Description), label->text()) << readout;
+        if (const auto* label = qobject_cast<QLabel*>(widget)) {
+            EXPECT_EQ(face->text(QAccessible::Description), label->text()) << control;
+        }
     }
     EXPECT_NE(Get<QLabel>("lbFi")->text(), "0,00") << "the driven link turned";
 }
