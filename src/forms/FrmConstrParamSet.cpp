@@ -191,6 +191,7 @@ QWidget* TConstructionParamForm::CreateWarningPanel() {
     centred.setAlignment(Qt::AlignHCenter);
     memo->document()->setDefaultTextOption(centred);
     memo->setPlainText(kWarningLines.join(QLatin1Char('\n')));
+    memo->setAccessibleName(title->text());
     // Wide enough for the longest line, tall enough for all five: no line wraps or scrolls.
     QTextDocument probe;
     probe.setDefaultFont(memo->font());

@@ -17,6 +17,7 @@
 #include "view/TD3dView.h"
 #include "view/TVport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -202,13 +203,25 @@ void TMainForm::EnableControls(bool enabled) {
     sbZoomOut->setEnabled(enabled);
     pmnZoomIn->setEnabled(enabled);
     pmnZoomOut->setEnabled(enabled);
+    for (QAction* action : {mnRunWork, mnStepByStep, mnZoomIn, mnZoomOut}) {
+        action->setEnabled(enabled);
+    }
     for (const LinkDrive& drive : drives_) {
         drive.panel->setEnabled(enabled);
     }
 }
 
 void TMainForm::ShowCoordinate(QLabel* label, double value) {
-    label->setText(RealToFixedText(value));
+    const QString text = RealToFixedText(value);
+    if (text == label->text()) {
+        return;
+    }
+    label->setText(text);
+    // A read-out's accessible name says what it shows; its description carries the value, and
+    // changing it tells a screen reader that the value changed.
+    label->setAccessibleDescription(text);
+    QAccessibleEvent changed(label, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TMainForm::ShowAngles() {

@@ -66,7 +66,8 @@ public:
     // Writes the four angles of both mechanisms, in degrees, into their read-outs.
     void ShowAngles();
 
-    // Writes a value into a read-out: fixed notation, two decimals, the current separator.
+    // Writes a value into a read-out: fixed notation, two decimals, the current separator. A
+    // changed text is announced to a screen reader; the same text again changes nothing.
     static void ShowCoordinate(QLabel* label, double value);
 
     // The application's idle hook while a construction is shown: one step of every running
@@ -136,6 +137,9 @@ private:
     // Building the window (FrmMainControls.cpp).
     void CreateControls();
     void CreateMenus();
+    // The "Движение" menu: the motion and zoom buttons' commands with their keys, made once the
+    // buttons are (FrmMainMotionMenu.cpp).
+    void CreateMotionMenu();
     void CreateToolBar();
     void CreatePopupMenu();
     QWidget* CreateLeftPanel();
@@ -287,6 +291,12 @@ private:
     QAction* mnAbout = nullptr;
     QAction* mnCouplerPath = nullptr;        // checkable, in the pop-up menu too
     QAction* mnCircleConstruction = nullptr; // checkable, in the pop-up menu too
+
+    // The "Движение" menu: each item clicks its button, and is enabled with it.
+    QAction* mnRunWork = nullptr;
+    QAction* mnStepByStep = nullptr;
+    QAction* mnZoomIn = nullptr;
+    QAction* mnZoomOut = nullptr;
 
     // The "Файл" menu's commands on design files.
     QAction* mnOpen = nullptr;

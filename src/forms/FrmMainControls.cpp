@@ -101,10 +101,13 @@ QLabel* CreateReadout(const QString& name) {
     auto* label = CreateLabel(QStringLiteral("0,00"), name);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(kWidestReadout));
+    label->setAccessibleDescription(label->text());
     return label;
 }
 
-QGroupBox* CreateReadoutGroup(const QString& title, const QString& name,
+// A group of read-outs, each beside its caption. A screen reader names each read-out after its
+// caption and whose value it is ("Fi, механизм 1"), since the number alone says neither.
+QGroupBox* CreateReadoutGroup(const QString& title, const QString& name, const QString& whose,
                               const std::vector<std::pair<QString, QLabel*>>& rows) {
     auto* group = new QGroupBox(title);
     group->setObjectName(name);
@@ -116,6 +119,7 @@ QGroupBox* CreateReadoutGroup(const QString& title, const QString& name,
     for (const auto& [caption, value] : rows) {
         grid->addWidget(CreateLabel(caption), row, 0);
         grid->addWidget(value, row, 1);
+        value->setAccessibleName(caption.chopped(2) + QStringLiteral(", ") + whose);
         ++row;
     }
     grid->setColumnStretch(1, 1);
@@ -154,6 +158,7 @@ void TMainForm::CreateControls() {
     clientLayout->addLayout(middle, 1);
     clientLayout->addWidget(CreateBottomPanel());
     setCentralWidget(client);
+    CreateMotionMenu();
 
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->setSizeGripEnabled(false);
@@ -162,9 +167,12 @@ void TMainForm::CreateControls() {
 void TMainForm::CreateMenus() {
     mnNewProject = CreateAction(this, QStringLiteral("mnNewProject"),
                                 QStringLiteral("Новая конструкция"), NewProjectIcon());
+    mnNewProject->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     mnClose = CreateAction(this, QStringLiteral("mnClose"), QStringLiteral("Выход"), ExitIcon());
     mnSetup =
         CreateAction(this, QStringLiteral("mnSetup"), QStringLiteral("Изображение"), SetupIcon());
+    // The platform's own key for preferences may be none: this one is the same everywhere.
+    mnSetup->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     mnHelp = CreateAction(this, QStringLiteral("mnHelp"), QStringLiteral("Помощь"), HelpIcon());
     mnHelp->setShortcut(QKeySequence(Qt::Key_F1));
     mnHelp->setEnabled(false);
@@ -282,6 +290,9 @@ QWidget* TMainForm::CreateLeftPanel() {
     AddLightBadge(rbVertical);
     edGrad = CreateEdit(QStringLiteral("edGrad"), QStringLiteral("0"));
     edRad = CreateEdit(QStringLiteral("edRad"), QStringLiteral("0"));
+    // Inside the group a screen reader would name the entries after the group's title.
+    edGrad->setAccessibleName(QStringLiteral("угол поворота, градусы"));
+    edRad->setAccessibleName(QStringLiteral("угол поворота, радианы"));
     edRad->setReadOnly(true);
     edRad->setFocusPolicy(Qt::NoFocus);
     bbRotatePlane =
@@ -357,12 +368,14 @@ QWidget* TMainForm::CreateRightPanel() {
     lbzB_2 = CreateReadout(QStringLiteral("lbzB_2"));
     QGroupBox* mechanism1 =
         CreateReadoutGroup(QStringLiteral(" Мех. 1 : "), QStringLiteral("gbCoordinates1"),
+                           QStringLiteral("механизм 1"),
                            {{QStringLiteral("xB :"), lbxB},
                             {QStringLiteral("yB :"), lbyB},
                             {QStringLiteral("zB :"), lbzB}});
     SetTextColour(mechanism1, kAqua);
     QGroupBox* mechanism2 =
         CreateReadoutGroup(QStringLiteral(" Мех. 2 : "), QStringLiteral("gbCoordinates2"),
+                           QStringLiteral("механизм 2"),
                            {{QStringLiteral("xB :"), lbxB_2},
                             {QStringLiteral("yB :"), lbyB_2},
                             {QStringLiteral("zB :"), lbzB_2}});
@@ -408,12 +421,14 @@ QWidget* TMainForm::CreateBottomPanel() {
     lbGamma_2 = CreateReadout(QStringLiteral("lbGamma_2"));
     QGroupBox* angles1 =
         CreateReadoutGroup(QStringLiteral("Механизм 1 (гориз.):"), QStringLiteral("gbAngles1"),
+                           QStringLiteral("механизм 1"),
                            {{QStringLiteral("Fi :"), lbFi},
                             {QStringLiteral("Psi :"), lbPsi},
                             {QStringLiteral("Ksi :"), lbKsi},
                             {QStringLiteral("Gamma :"), lbGamma}});
     QGroupBox* angles2 =
         CreateReadoutGroup(QStringLiteral("Механизм 2 (верт.):"), QStringLiteral("gbAngles2"),
+                           QStringLiteral("механизм 2"),
                            {{QStringLiteral("Fi :"), lbFi_2},
                             {QStringLiteral("Psi :"), lbPsi_2},
                             {QStringLiteral("Ksi :"), lbKsi_2},
@@ -491,6 +506,12 @@ TMainForm::LinkDrive TMainForm::CreateDrive(Mechanism& mechanism, int link,
                               QStringLiteral("|Отрицательное вращение(по часовой стрелке)"));
     drive.plus->setEnabled(false);
     drive.minus->setEnabled(false);
+    // The captions "1", "+" and "-" alone do not say which link of which mechanism they turn.
+    const QString whose =
+        QStringLiteral("звено %1, механизм %2").arg(link).arg(&mechanism == &mechanism1_ ? 1 : 2);
+    drive.box->setAccessibleName(QStringLiteral("Вращать ") + whose);
+    drive.plus->setAccessibleName(QStringLiteral("+, ") + whose);
+    drive.minus->setAccessibleName(QStringLiteral("-, ") + whose);
 
     auto* directions = new QVBoxLayout;
     directions->setSpacing(0);

@@ -47,10 +47,20 @@ QLineEdit* NumberEdit(const char* name) {
     return edit;
 }
 
-// A caption and its control side by side in a grid.
+// What a screen reader calls a control with this caption: the caption without its colon.
+QString SpokenName(const QString& caption) {
+    QString name = caption.trimmed();
+    if (name.endsWith(QLatin1Char(':'))) {
+        name.chop(1);
+    }
+    return name.trimmed();
+}
+
+// A caption and its control side by side in a grid; the control is named after the caption.
 void AddCaptioned(QGridLayout* grid, int row, int column, const char* caption, QWidget* control) {
     grid->addWidget(CreateLabel(QString::fromUtf8(caption)), row, column);
     grid->addWidget(control, row, column + 1);
+    control->setAccessibleName(SpokenName(QString::fromUtf8(caption)));
 }
 
 // Tight margins: four pages of controls share 445 x 318 pixels.
@@ -174,6 +184,8 @@ QWidget* TSetupForm::CreateDevicePage() {
     AddCaptioned(combos, 0, 2, "Режим текстур:", ShadeCombo);
     AddCaptioned(combos, 1, 2, "Заливка:", FillCombo);
     combos->addWidget(CreateLabel(QStringLiteral("Цветов в текстуре:")), 3, 2);
+    laShd->setAccessibleName(QStringLiteral("Цветов в текстуре"));
+    udShades->setAccessibleName(QStringLiteral("Цветов в текстуре"));
     combos->addLayout(shades, 3, 3);
     combos->setColumnStretch(4, 1);
 
@@ -192,6 +204,7 @@ QWidget* TSetupForm::CreateViewportPage() {
     auto* left = new QVBoxLayout;
     left->setSpacing(3);
     left->addWidget(CreateLabel(QStringLiteral("Видеоэкраны :")));
+    lbVports->setAccessibleName(QStringLiteral("Видеоэкраны"));
     left->addWidget(lbVports, 1);
 
     rbPerspective = CreateRadio("rbPerspective", QStringLiteral("в перспективе"));
@@ -267,6 +280,9 @@ QWidget* TSetupForm::CreateRenderStatePage() {
     RSTypeCombo = Named(new QComboBox, "RSTypeCombo");
     RSValCombo = Named(new QComboBox, "RSValCombo");
     lbRS = Named(new QListWidget, "lbRS");
+    RSTypeCombo->setAccessibleName(QStringLiteral("Состояние"));
+    RSValCombo->setAccessibleName(QStringLiteral("Значение"));
+    lbRS->setAccessibleName(QStringLiteral("Состояния рендеринга"));
     btnAdd = CreateButton("btnAdd", QStringLiteral("Добавить"));
     btnDelete = CreateButton("btnDelete", QStringLiteral("Удалить"));
     btnExecute = CreateButton("btnExecute", QStringLiteral("Применить"));
@@ -303,7 +319,9 @@ QWidget* TSetupForm::CreateDriversPage() {
     lbDrivers = Named(new QListWidget, "lbDrivers");
     lbDrivers->setToolTip(
         QStringLiteral("Двойной щелчок: пересоздать устройство с этим драйвером"));
+    lbDrivers->setAccessibleName(QStringLiteral("Драйверы"));
     DriversMemo = Named(new QPlainTextEdit, "DriversMemo");
+    DriversMemo->setAccessibleName(QStringLiteral("Сведения о драйвере"));
     DriversMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     DriversMemo->setTabStopDistance(4 * DriversMemo->fontMetrics().horizontalAdvance(u' '));
     DriversMemo->setBackgroundRole(QPalette::Button);

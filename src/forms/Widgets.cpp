@@ -47,6 +47,8 @@ QToolButton* CreateSpeedButton(const QString& name, const QIcon& icon, int iconS
     button->setIconSize(QSize(iconSize, iconSize));
     button->setAutoRaise(true);
     SetHint(button, hint);
+    // The button shows no text: a screen reader speaks its short hint instead.
+    button->setAccessibleName(ShortHint(hint));
     return button;
 }
 

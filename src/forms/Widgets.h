@@ -31,7 +31,7 @@ QComboBox* CreateCombo(const QString& name, const QStringList& items);
 // A button that Enter never presses unless it has the focus (no auto-default).
 QPushButton* CreateButton(const QString& name, const QString& caption, const QString& hint = {});
 QRadioButton* CreateRadio(const QString& name, const QString& caption, const QString& hint = {});
-// A flat tool-bar button that shows only its icon.
+// A flat tool-bar button that shows only its icon; its short hint is its accessible name.
 QToolButton* CreateSpeedButton(const QString& name, const QIcon& icon, int iconSize,
                                const QString& hint);
 QAction* CreateAction(QObject* parent, const QString& name, const QString& caption,

@@ -35,7 +35,7 @@ TEST_F(MainWindowAnalysis, ItemsAreOffCheckableWithFreeShortcutsAndHints) {
     for (const QAction* action : form.menuBar()->actions()) {
         menus << action->text();
     }
-    EXPECT_EQ(menus, QStringList({"Файл", "Настройки", "Анализ", "Помощь"}));
+    EXPECT_EQ(menus, QStringList({"Файл", "Настройки", "Движение", "Анализ", "Помощь"}));
     const QList<QAction*> items = {Get<QAction>("mnCouplerPath"),
                                    Get<QAction>("mnCircleConstruction")};
     // Shortcuts of the window's commands, and those other menus are to have.

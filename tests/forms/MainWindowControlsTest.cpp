@@ -276,7 +276,7 @@ TEST_F(MainWindow, MainMenuHoldsItsItemsInOrder) {
     for (const QAction* action : form.menuBar()->actions()) {
         menus << action->text();
     }
-    EXPECT_EQ(menus, QStringList({"Файл", "Настройки", "Анализ", "Помощь"}));
+    EXPECT_EQ(menus, QStringList({"Файл", "Настройки", "Движение", "Анализ", "Помощь"}));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnFile")),
               QStringList({"Новая конструкция", "Открыть…", "Последние", "Примеры", "-",
                            "Сохранить", "Сохранить как…", "Сохранить изображение…", "-", "Выход"}));
@@ -284,6 +284,8 @@ TEST_F(MainWindow, MainMenuHoldsItsItemsInOrder) {
     EXPECT_EQ(Get<QAction>("mnSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(Get<QAction>("mnSaveAs")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnSettings")), QStringList({"Изображение"}));
+    EXPECT_EQ(ItemTexts(Get<QMenu>("mnMotion")),
+              QStringList({"Запустить/остановить механизм", "Один шаг", "-", "Ближе", "Дальше"}));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnAnalysis")),
               QStringList({"Траектория точки B", "Построение окружностей", "-", "Графики цикла…"}));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnHelpMenu")), QStringList({"Помощь", "-", "О программе"}));

@@ -64,7 +64,8 @@ TEST_F(MainWindow, EnableControlsSwitchesExactlyItsList) {
         "ProjectionsCombo", "bbRotateScene", "pmnRotateScene", "rbHorizontal", "rbVertical",
         "edGrad",           "bbRotatePlane", "bbRunWork",      "pmnRunWork",   "bbStepByStep",
         "sbZoomIn",         "sbZoomOut",     "pmnZoomIn",      "pmnZoomOut",   "paHorizontal1",
-        "paHorizontal4",    "paVertical1",   "paVertical4"};
+        "paHorizontal4",    "paVertical1",   "paVertical4",    "mnRunWork",    "mnStepByStep",
+        "mnZoomIn",         "mnZoomOut"};
     EXPECT_EQ(switched, list);
 
     form.EnableControls(false);

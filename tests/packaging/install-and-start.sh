@@ -141,8 +141,8 @@ wait_until_closed "$PARAMS_TITLE"
 # The construction is made while the OK button's command runs, and a model box would come up
 # inside it and block the main window. The about box ("Помощь" → "О программе") opens only after
 # that command has returned, so once it is open every box of the construction has been shown.
-# "Помощь" is the fourth menu, after "Файл", "Настройки" and "Анализ".
-type_into "$main" alt Right Right Right Down Return
+# "Помощь" is the fifth menu, after "Файл", "Настройки", "Движение" and "Анализ".
+type_into "$main" alt Right Right Right Right Down Return
 if $without_model_set; then
     wait_for_window "$ERROR_TITLE" >/dev/null
     echo "The missing model set was reported with a box \"$ERROR_TITLE\"."

@@ -7,6 +7,16 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace {
+
+// Every test starts with nothing remembered: what one test's windows left behind (a dock shown, a
+// drawing on, a recent file) must not reach the next test, whatever order the tests run in.
+class FreshUserSettings : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { qor::UserSettings().clear(); }
+};
+
+} // namespace
+
 int main(int argc, char** argv) {
     // The engine's offscreen context and the view's widgets share their OpenGL objects.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -15,6 +25,7 @@ int main(int argc, char** argv) {
     QTemporaryDir settings;
     qor::SetUserSettingsFile(settings.filePath(QStringLiteral("user.conf")));
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshUserSettings);
     const int result = RUN_ALL_TESTS();
     // Whatever loaded Mesa (the application's shared context, a window, the engine), its
     // allocations keep their library's name for the leak checker at exit.
