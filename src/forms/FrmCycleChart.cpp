@@ -226,6 +226,9 @@ void TCycleChartView::AddTransmissionMarks(const CycleFigures& figures) {
         lower->append(x, TransmissionBandLowDeg);
     }
     auto* band = new QAreaSeries(upper, lower);
+    // The area does not own its edges: as its children they go with it.
+    upper->setParent(band);
+    lower->setParent(band);
     band->setName(CycleText::TransmissionBand);
     band->setPen(Qt::NoPen);
     band->setBrush(QColor(0x3c, 0xb0, 0x3c, 0x40));
