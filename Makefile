@@ -6,8 +6,9 @@
 BUILD      := build
 ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
-# Seconds each fuzz target runs in `make test`; `make test-fuzz FUZZ_SECONDS=600` runs longer.
-FUZZ_SECONDS ?= 30
+# Seconds each fuzz target runs in `make test` (short, to keep CI within its time); `make
+# test-fuzz FUZZ_SECONDS=600` runs longer.
+FUZZ_SECONDS ?= 10
 JOBS       ?= $(shell nproc)
 # -noreset: by default Xvfb resets itself each time its last client leaves, and a program that
 # connects during that reset is turned away ("could not connect to display"). Between two tests
