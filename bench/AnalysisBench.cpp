@@ -1,4 +1,5 @@
 #include "AnalysisBench.h"
+#include "Median.h"
 
 #include "SceneRig.h"
 
@@ -39,11 +40,6 @@ double ThreadCpuMs() {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 struct PathBuild {

@@ -1,4 +1,5 @@
 #include "CycleWindowBench.h"
+#include "Median.h"
 
 #include "BenchBoxes.h"
 #include "forms/FrmConstrParamSet.h"
@@ -29,11 +30,6 @@ constexpr int kWarmUpFrames = 5;
 constexpr int kFrameRounds = 10;
 // A step this small takes link 1 round in 359,000 steps: the cycle stops at its 100,000 rows.
 constexpr double kTinyStepDeg = 0.001;
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double MillisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();

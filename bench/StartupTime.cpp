@@ -1,4 +1,5 @@
 #include "StartupTime.h"
+#include "Median.h"
 
 #include "DefaultConstruction.h"
 
@@ -32,12 +33,6 @@ long long MonotonicNs() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 // What one child printed: its "name value" lines, and the milliseconds from just before it was
