@@ -36,10 +36,11 @@ AnglePairIndex::Axis AnglePairIndex::Axis::ForStep(double step) {
     return {std::min(SameAngle, size / 4), 1.0 / std::max(size, NarrowestCell)};
 }
 
-// Multiplying by a positive number and rounding down both keep the order of angles, so an angle
-// between two others never falls outside their cells.
+// Multiplying by a positive number, adding and rounding down all keep the order of angles, so an
+// angle between two others never falls outside their cells. The half cell puts the angles a drive
+// passes from 0 in the middle of their cells, where one cell holds everything within tolerance.
 std::int64_t AnglePairIndex::Axis::CellOf(double angle) const {
-    const double cell = std::floor(angle * cellsPerRadian);
+    const double cell = std::floor(angle * cellsPerRadian + 0.5);
     return static_cast<std::int64_t>(std::clamp(cell, -CellLimit, CellLimit));
 }
 
@@ -83,10 +84,11 @@ int AnglePairIndex::FindOrAdd(double fi, double gamma, int row) {
     // The cells that can hold an angle within tolerance: one, or two where it lies near a
     // cell's edge.
     int first = -1;
+    const std::int64_t fiFirst = fiAxis_.CellOf(fi - fiAxis_.tolerance);
     const std::int64_t fiLast = fiAxis_.CellOf(fi + fiAxis_.tolerance);
     const std::int64_t gammaFirst = gammaAxis_.CellOf(gamma - gammaAxis_.tolerance);
     const std::int64_t gammaLast = gammaAxis_.CellOf(gamma + gammaAxis_.tolerance);
-    for (std::int64_t f = fiAxis_.CellOf(fi - fiAxis_.tolerance); f <= fiLast; ++f) {
+    for (std::int64_t f = fiFirst; f <= fiLast; ++f) {
         for (std::int64_t g = gammaFirst; g <= gammaLast; ++g) {
             const int found = FindInCell(HashOf(f, g), fi, gamma);
             if (found >= 0 && (first < 0 || found < first)) {
@@ -96,9 +98,20 @@ int AnglePairIndex::FindOrAdd(double fi, double gamma, int row) {
     }
     if (first < 0) {
         entries_.push_back({fi, gamma, row});
-        Place(HashOf(entries_.back()), static_cast<std::uint32_t>(entries_.size()));
+        // Within a single cell the pair's own cells are the ones just searched.
+        const std::uint64_t hash = fiFirst == fiLast && gammaFirst == gammaLast
+                                       ? HashOf(fiFirst, gammaFirst)
+                                       : HashOf(entries_.back());
+        Place(hash, static_cast<std::uint32_t>(entries_.size()));
     }
     return first;
+}
+
+void AnglePairIndex::Prefetch(double fi, double gamma) const {
+    if (!slots_.empty() && !std::isnan(fi) && !std::isnan(gamma)) {
+        const std::uint64_t hash = HashOf(fiAxis_.CellOf(fi), gammaAxis_.CellOf(gamma));
+        __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+    }
 }
 
 void AnglePairIndex::Place(std::uint64_t hash, std::uint32_t entry) {
@@ -111,8 +124,16 @@ void AnglePairIndex::Place(std::uint64_t hash, std::uint32_t entry) {
 }
 
 void AnglePairIndex::Grow() {
-    slots_.assign(slots_.empty() ? FirstCapacity : 2 * slots_.size(), Slot{});
+    // Four times larger: every entry is placed again on each growth, at a place of its own in a
+    // table larger than the caches, so growing seldom matters more than the room it takes.
+    slots_.assign(slots_.empty() ? FirstCapacity : 4 * slots_.size(), Slot{});
+    // The place of an entry a few ahead is fetched while this one is placed.
+    constexpr std::size_t ahead = 8;
+    const std::size_t mask = slots_.size() - 1;
     for (std::size_t e = 0; e < entries_.size(); ++e) {
+        if (e + ahead < entries_.size()) {
+            __builtin_prefetch(&slots_[HashOf(entries_[e + ahead]) & mask]);
+        }
         Place(HashOf(entries_[e]), static_cast<std::uint32_t>(e + 1));
     }
 }

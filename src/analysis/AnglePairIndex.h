@@ -31,11 +31,15 @@ public:
     // for it and returns -1.
     int FindOrAdd(double fi, double gamma, int row);
 
+    // Asks the processor to fetch the part of the table where FindOrAdd will look for this pair,
+    // so that the lookup need not wait for memory if it is made a little later. Changes nothing.
+    void Prefetch(double fi, double gamma) const;
+
     std::size_t size() const { return entries_.size(); }
 
 private:
     // How one coordinate is compared and bucketed: a pair is filed under the cells
-    // floor(angle / width) of its two angles, and a cell is at least four tolerances wide, so
+    // floor(angle / width + 1/2) of its two angles, and a cell is at least four tolerances wide, so
     // the angles within tolerance of a given one lie in at most two neighbouring cells.
     struct Axis {
         double tolerance = 0.0;

@@ -57,6 +57,9 @@ Cycle ComputeCycle(const Mechanism& current, int maxSteps) {
             break;
         }
         cycle.Rows.push_back(RowOf(m, step));
+        // The pair the next advance is likely to reach (a wrap makes the guess wrong, which
+        // costs nothing): its place in the index is fetched while the solver works.
+        seen.Prefetch(m.Fi + m.dFi, m.Gamma + m.dGamma);
     }
     // A short cycle gives back the room it did not need; copying it costs little.
     if (cycle.Rows.size() < cycle.Rows.capacity() / 8) {
