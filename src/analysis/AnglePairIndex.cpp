@@ -12,9 +12,6 @@ constexpr std::size_t FirstCapacity = 1024;
 // integer; a drive with a smaller step moves by less than 1e-7 rad in 100000 steps.
 constexpr double NarrowestCell = 1e-12;
 
-// Cell numbers stay within this, which also holds the infinities.
-constexpr double CellLimit = 4.0e18;
-
 // Spreads every input bit over the whole word (the finaliser of SplitMix64): neighbouring cells
 // differ only in their low bits, and the table takes the low bits of the hash.
 std::uint64_t Mix(std::uint64_t h) {
@@ -36,16 +33,12 @@ AnglePairIndex::Axis AnglePairIndex::Axis::ForStep(double step) {
     return {std::min(SameAngle, size / 4), 1.0 / std::max(size, NarrowestCell)};
 }
 
-// Multiplying by a positive number, adding and rounding down all keep the order of angles, so an
-// angle between two others never falls outside their cells. The half cell puts the angles a drive
-// passes from 0 in the middle of their cells, where one cell holds everything within tolerance.
-std::int64_t AnglePairIndex::Axis::CellOf(double angle) const {
-    const double cell = std::floor(angle * cellsPerRadian + 0.5);
-    return static_cast<std::int64_t>(std::clamp(cell, -CellLimit, CellLimit));
-}
-
 AnglePairIndex::AnglePairIndex(double dFi, double dGamma)
     : fiAxis_(Axis::ForStep(dFi)), gammaAxis_(Axis::ForStep(dGamma)) {}
+
+void AnglePairIndex::Reserve(std::size_t pairs) {
+    entries_.reserve(pairs);
+}
 
 std::uint64_t AnglePairIndex::HashOf(std::int64_t fiCell, std::int64_t gammaCell) {
     return Mix(static_cast<std::uint64_t>(fiCell) * 0x9e3779b97f4a7c15u ^

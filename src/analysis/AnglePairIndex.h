@@ -2,6 +2,8 @@
 // round again is found in constant time per step.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -35,6 +37,10 @@ public:
     // so that the lookup need not wait for memory if it is made a little later. Changes nothing.
     void Prefetch(double fi, double gamma) const;
 
+    // Makes room for this many pairs at once, so that recording them never copies the earlier
+    // ones; the room a drive does not use is never touched.
+    void Reserve(std::size_t pairs);
+
     std::size_t size() const { return entries_.size(); }
 
 private:
@@ -46,7 +52,18 @@ private:
         double cellsPerRadian = 1.0; // 1 / width
 
         static Axis ForStep(double step);
-        std::int64_t CellOf(double angle) const;
+
+        // Multiplying by a positive number, adding and rounding down all keep the order of
+        // angles, so an angle between two others never falls outside their cells. The half cell
+        // puts the angles a drive passes from 0 in the middle of their cells, where one cell
+        // holds everything within tolerance. Defined here so that the lookups, made several
+        // times per step, inline it.
+        std::int64_t CellOf(double angle) const {
+            // Cell numbers stay within this, which also holds the infinities.
+            constexpr double limit = 4.0e18;
+            const double cell = std::floor(angle * cellsPerRadian + 0.5);
+            return static_cast<std::int64_t>(std::clamp(cell, -limit, limit));
+        }
     };
 
     struct Entry {
