@@ -12,9 +12,6 @@ constexpr std::size_t FirstCapacity = 1024;
 // integer; a drive with a smaller step moves by less than 1e-7 rad in 100000 steps.
 constexpr double NarrowestCell = 1e-12;
 
-// Cell numbers stay within this, which also holds the infinities.
-constexpr double CellLimit = 4.0e18;
-
 // Spreads every input bit over the whole word (the finaliser of SplitMix64): neighbouring cells
 // differ only in their low bits, and the table takes the low bits of the hash.
 std::uint64_t Mix(std::uint64_t h) {
@@ -36,15 +33,12 @@ AnglePairIndex::Axis AnglePairIndex::Axis::ForStep(double step) {
     return {std::min(SameAngle, size / 4), 1.0 / std::max(size, NarrowestCell)};
 }
 
-// Multiplying by a positive number and rounding down both keep the order of angles, so an angle
-// between two others never falls outside their cells.
-std::int64_t AnglePairIndex::Axis::CellOf(double angle) const {
-    const double cell = std::floor(angle * cellsPerRadian);
-    return static_cast<std::int64_t>(std::clamp(cell, -CellLimit, CellLimit));
-}
-
 AnglePairIndex::AnglePairIndex(double dFi, double dGamma)
     : fiAxis_(Axis::ForStep(dFi)), gammaAxis_(Axis::ForStep(dGamma)) {}
+
+void AnglePairIndex::Reserve(std::size_t pairs) {
+    entries_.reserve(pairs);
+}
 
 std::uint64_t AnglePairIndex::HashOf(std::int64_t fiCell, std::int64_t gammaCell) {
     return Mix(static_cast<std::uint64_t>(fiCell) * 0x9e3779b97f4a7c15u ^
@@ -83,10 +77,11 @@ int AnglePairIndex::FindOrAdd(double fi, double gamma, int row) {
     // The cells that can hold an angle within tolerance: one, or two where it lies near a
     // cell's edge.
     int first = -1;
+    const std::int64_t fiFirst = fiAxis_.CellOf(fi - fiAxis_.tolerance);
     const std::int64_t fiLast = fiAxis_.CellOf(fi + fiAxis_.tolerance);
     const std::int64_t gammaFirst = gammaAxis_.CellOf(gamma - gammaAxis_.tolerance);
     const std::int64_t gammaLast = gammaAxis_.CellOf(gamma + gammaAxis_.tolerance);
-    for (std::int64_t f = fiAxis_.CellOf(fi - fiAxis_.tolerance); f <= fiLast; ++f) {
+    for (std::int64_t f = fiFirst; f <= fiLast; ++f) {
         for (std::int64_t g = gammaFirst; g <= gammaLast; ++g) {
             const int found = FindInCell(HashOf(f, g), fi, gamma);
             if (found >= 0 && (first < 0 || found < first)) {
@@ -96,9 +91,20 @@ int AnglePairIndex::FindOrAdd(double fi, double gamma, int row) {
     }
     if (first < 0) {
         entries_.push_back({fi, gamma, row});
-        Place(HashOf(entries_.back()), static_cast<std::uint32_t>(entries_.size()));
+        // Within a single cell the pair's own cells are the ones just searched.
+        const std::uint64_t hash = fiFirst == fiLast && gammaFirst == gammaLast
+                                       ? HashOf(fiFirst, gammaFirst)
+                                       : HashOf(entries_.back());
+        Place(hash, static_cast<std::uint32_t>(entries_.size()));
     }
     return first;
+}
+
+void AnglePairIndex::Prefetch(double fi, double gamma) const {
+    if (!slots_.empty() && !std::isnan(fi) && !std::isnan(gamma)) {
+        const std::uint64_t hash = HashOf(fiAxis_.CellOf(fi), gammaAxis_.CellOf(gamma));
+        __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+    }
 }
 
 void AnglePairIndex::Place(std::uint64_t hash, std::uint32_t entry) {
@@ -111,8 +117,16 @@ void AnglePairIndex::Place(std::uint64_t hash, std::uint32_t entry) {
 }
 
 void AnglePairIndex::Grow() {
-    slots_.assign(slots_.empty() ? FirstCapacity : 2 * slots_.size(), Slot{});
+    // Four times larger: every entry is placed again on each growth, at a place of its own in a
+    // table larger than the caches, so growing seldom matters more than the room it takes.
+    slots_.assign(slots_.empty() ? FirstCapacity : 4 * slots_.size(), Slot{});
+    // The place of an entry a few ahead is fetched while this one is placed.
+    constexpr std::size_t ahead = 8;
+    const std::size_t mask = slots_.size() - 1;
     for (std::size_t e = 0; e < entries_.size(); ++e) {
+        if (e + ahead < entries_.size()) {
+            __builtin_prefetch(&slots_[HashOf(entries_[e + ahead]) & mask]);
+        }
         Place(HashOf(entries_[e]), static_cast<std::uint32_t>(e + 1));
     }
 }

@@ -2,6 +2,8 @@
 // round again is found in constant time per step.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -31,18 +33,37 @@ public:
     // for it and returns -1.
     int FindOrAdd(double fi, double gamma, int row);
 
+    // Asks the processor to fetch the part of the table where FindOrAdd will look for this pair,
+    // so that the lookup need not wait for memory if it is made a little later. Changes nothing.
+    void Prefetch(double fi, double gamma) const;
+
+    // Makes room for this many pairs at once, so that recording them never copies the earlier
+    // ones; the room a drive does not use is never touched.
+    void Reserve(std::size_t pairs);
+
     std::size_t size() const { return entries_.size(); }
 
 private:
     // How one coordinate is compared and bucketed: a pair is filed under the cells
-    // floor(angle / width) of its two angles, and a cell is at least four tolerances wide, so
+    // floor(angle / width + 1/2) of its two angles, and a cell is at least four tolerances wide, so
     // the angles within tolerance of a given one lie in at most two neighbouring cells.
     struct Axis {
         double tolerance = 0.0;
         double cellsPerRadian = 1.0; // 1 / width
 
         static Axis ForStep(double step);
-        std::int64_t CellOf(double angle) const;
+
+        // Multiplying by a positive number, adding and rounding down all keep the order of
+        // angles, so an angle between two others never falls outside their cells. The half cell
+        // puts the angles a drive passes from 0 in the middle of their cells, where one cell
+        // holds everything within tolerance. Defined here so that the lookups, made several
+        // times per step, inline it.
+        std::int64_t CellOf(double angle) const {
+            // Cell numbers stay within this, which also holds the infinities.
+            constexpr double limit = 4.0e18;
+            const double cell = std::floor(angle * cellsPerRadian + 0.5);
+            return static_cast<std::int64_t>(std::clamp(cell, -limit, limit));
+        }
     };
 
     struct Entry {

@@ -39,7 +39,9 @@ Cycle ComputeCycle(const Mechanism& current, int maxSteps) {
     AnglePairIndex seen(m.dFi, m.dGamma);
     // Room for the longest cycle at once: growing would copy the rows again and again, and the
     // pages a shorter cycle leaves unused are never touched.
-    cycle.Rows.reserve(static_cast<std::size_t>(std::min(maxSteps, MaxCycleSteps)));
+    const auto longest = static_cast<std::size_t>(std::min(maxSteps, MaxCycleSteps));
+    cycle.Rows.reserve(longest);
+    seen.Reserve(longest);
     seen.FindOrAdd(m.Fi, m.Gamma, 0);
     cycle.Rows.push_back(RowOf(m, 0));
     for (int step = 1;; ++step) {
@@ -57,6 +59,9 @@ Cycle ComputeCycle(const Mechanism& current, int maxSteps) {
             break;
         }
         cycle.Rows.push_back(RowOf(m, step));
+        // The pair the next advance is likely to reach (a wrap makes the guess wrong, which
+        // costs nothing): its place in the index is fetched while the solver works.
+        seen.Prefetch(m.Fi + m.dFi, m.Gamma + m.dGamma);
     }
     // A short cycle gives back the room it did not need; copying it costs little.
     if (cycle.Rows.size() < cycle.Rows.capacity() / 8) {

@@ -20,7 +20,10 @@ constexpr double KsiGuardCosine = -0.99999;
 constexpr long double WrapMargin = 1e-9L;
 
 void WrapDrivenAngle(double& angle) {
-    if (angle >= DegToRad(359) - WrapMargin || angle <= DegToRad(-359) + WrapMargin) {
+    // The limits are computed once, not on every solve.
+    static const long double upper = DegToRad(359) - WrapMargin;
+    static const long double lower = DegToRad(-359) + WrapMargin;
+    if (angle >= upper || angle <= lower) {
         angle = 0.0;
     }
 }
@@ -47,6 +50,34 @@ double CouplerAngle(double dx, double dy, double c, double s, double previous) {
     return previous;
 }
 
+// The steps of a solve share the sines and cosines of the angles they read: each is computed
+// once, from the same operands and with the same operations as when every step computes its own,
+// so the results do not change in any bit.
+struct Turn {
+    double cos = 0.0;
+    double sin = 0.0;
+};
+
+Turn TurnOf(double angle) {
+    return {std::cos(angle), std::sin(angle)};
+}
+
+void PlaceJoint12(Mechanism& m, const Turn& fi) {
+    m.Joint12 = PlanePoint(m.Plane, m.L1 * fi.cos, m.L1 * fi.sin);
+}
+
+void PlacePointB(Mechanism& m, const Turn& psi, const PointBReadout& showB) {
+    const double second = SecondPlaneCoordinate(m.Plane, m.Joint12);
+    m.B = PlanePoint(m.Plane, m.Joint12.x + m.L2 * psi.cos, second + m.L2 * psi.sin);
+    if (showB) {
+        showB(m.B.x, m.B.y, -m.B.z);
+    }
+}
+
+void PlaceJoint43(Mechanism& m, const Turn& gamma) {
+    m.Joint43 = PlanePoint(m.Plane, m.a + m.L4 * gamma.cos, m.b + m.L4 * gamma.sin);
+}
+
 } // namespace
 
 Point3 PlanePoint(MechanismPlane plane, double first, double second) {
@@ -61,20 +92,15 @@ double SecondPlaneCoordinate(MechanismPlane plane, const Point3& p) {
 }
 
 void LocateJoint12(Mechanism& m) {
-    m.Joint12 = PlanePoint(m.Plane, m.L1 * std::cos(m.Fi), m.L1 * std::sin(m.Fi));
+    PlaceJoint12(m, TurnOf(m.Fi));
 }
 
 void LocatePointB(Mechanism& m, const PointBReadout& showB) {
-    const double second = SecondPlaneCoordinate(m.Plane, m.Joint12);
-    m.B =
-        PlanePoint(m.Plane, m.Joint12.x + m.L2 * std::cos(m.Psi), second + m.L2 * std::sin(m.Psi));
-    if (showB) {
-        showB(m.B.x, m.B.y, -m.B.z);
-    }
+    PlacePointB(m, TurnOf(m.Psi), showB);
 }
 
 void LocateJoint43(Mechanism& m) {
-    m.Joint43 = PlanePoint(m.Plane, m.a + m.L4 * std::cos(m.Gamma), m.b + m.L4 * std::sin(m.Gamma));
+    PlaceJoint43(m, TurnOf(m.Gamma));
 }
 
 void SolvePosition(Mechanism& m, const PointBReadout& showB) {
@@ -83,20 +109,23 @@ void SolvePosition(Mechanism& m, const PointBReadout& showB) {
     m.PsiPrev = m.Psi;
     m.KsiPrev = m.Ksi;
 
-    const double xD = m.L4 * std::cos(m.Gamma) + m.a;
-    const double yD = m.L4 * std::sin(m.Gamma) + m.b;
-    const double dx = xD - m.L1 * std::cos(m.Fi);
-    const double dy = yD - m.L1 * std::sin(m.Fi);
+    const Turn fi = TurnOf(m.Fi);
+    const Turn gamma = TurnOf(m.Gamma);
+    const double xD = m.L4 * gamma.cos + m.a;
+    const double yD = m.L4 * gamma.sin + m.b;
+    const double dx = xD - m.L1 * fi.cos;
+    const double dy = yD - m.L1 * fi.sin;
     const double c = (dx * dx + dy * dy + m.L2 * m.L2 - m.L3 * m.L3) / (2.0 * m.L3);
     // At full stretch s is zero in exact arithmetic; rounding may leave it a little below.
     const double s = std::max(0.0, dx * dx + dy * dy - c * c);
     m.Psi = CouplerAngle(dx, dy, c, s, m.PsiPrev);
+    const Turn psi = TurnOf(m.Psi);
 
-    LocateJoint12(m);
-    LocatePointB(m, showB);
-    LocateJoint43(m);
+    PlaceJoint12(m, fi);
+    PlacePointB(m, psi, showB);
+    PlaceJoint43(m, gamma);
 
-    const double cK = (m.L2 * std::cos(m.Psi) + m.L1 * std::cos(m.Fi) - xD) / m.L3;
+    const double cK = (m.L2 * psi.cos + m.L1 * fi.cos - xD) / m.L3;
     if (cK < KsiGuardCosine) {
         return;
     }

@@ -17,7 +17,7 @@ using PointBReadout = std::function<void(double xB, double yB, double zB)>;
 // Every accepted parameter set gives finite angles and points at every pair of driven angles.
 void SolvePosition(Mechanism& m, const PointBReadout& showB = nullptr);
 
-// The steps of SolvePosition, in the order it calls them; each reads the angles already solved.
+// The steps of SolvePosition, in the order it takes them; each reads the angles already solved.
 void LocateJoint12(Mechanism& m);
 void LocatePointB(Mechanism& m, const PointBReadout& showB = nullptr);
 void LocateJoint43(Mechanism& m);

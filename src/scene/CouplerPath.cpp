@@ -17,24 +17,24 @@ constexpr float kGlow = 0.35f;
 
 std::vector<PathStretch> PlanPathStretches(const Cycle& cycle, const std::vector<Vec3>& points,
                                            double mergeDistance) {
-    std::vector<int> order(cycle.Rows.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = static_cast<int>(i);
-    }
-    if (cycle.Closed && cycle.RepeatsFrom >= 0) {
-        order.push_back(cycle.RepeatsFrom);
-    }
+    // The rows in the order B runs through them: every row, then for a closed cycle the row it
+    // repeats.
+    const std::size_t rows = cycle.Rows.size();
+    const std::size_t count = cycle.Closed && cycle.RepeatsFrom >= 0 ? rows + 1 : rows;
+    const auto rowAt = [&](std::size_t i) {
+        return i < rows ? static_cast<int>(i) : cycle.RepeatsFrom;
+    };
     std::vector<PathStretch> stretches;
-    if (order.size() < 2) {
+    if (count < 2) {
         return stretches;
     }
-    PathStretch current{order[0], order[0], false};
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        const int row = order[i];
+    PathStretch current{0, 0, false};
+    for (std::size_t i = 1; i < count; ++i) {
+        const int row = rowAt(i);
         current.marked =
             current.marked ||
             OutsideTransmissionBand(cycle.Rows[static_cast<std::size_t>(row)].Transmission);
-        const bool last = i + 1 == order.size();
+        const bool last = i + 1 == count;
         const double gap = Length(points[static_cast<std::size_t>(row)] -
                                   points[static_cast<std::size_t>(current.fromRow)]);
         if (gap >= mergeDistance || last) {

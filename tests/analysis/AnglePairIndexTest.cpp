@@ -56,20 +56,23 @@ INSTANTIATE_TEST_SUITE_P(Pairs, AnglePairsNearby, testing::ValuesIn(nearby),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The table buckets angles by the step; two angles a hair apart on either side of a bucket's
-// edge are still the same angle, in either coordinate.
+// edge are still the same angle, in either coordinate. The edges are sought both at the
+// multiples of the step and half a step off them.
 TEST(AnglePairIndex, MatchesAcrossTheEdgesOfItsBuckets) {
     constexpr double step = 0.01;
     constexpr double hair = 1e-12;
-    AnglePairIndex index(step, step);
-    for (int k = -500; k < 500; ++k) {
-        const double edge = k * step;
-        ASSERT_EQ(index.FindOrAdd(edge - hair, 7.0, 2 * (k + 500)), -1) << k;
-        ASSERT_EQ(index.FindOrAdd(-7.0, edge + hair, 2 * (k + 500) + 1), -1) << k;
-    }
-    for (int k = -500; k < 500; ++k) {
-        const double edge = k * step;
-        ASSERT_EQ(index.FindOrAdd(edge + hair, 7.0, -1), 2 * (k + 500)) << k;
-        ASSERT_EQ(index.FindOrAdd(-7.0, edge - hair, -1), 2 * (k + 500) + 1) << k;
+    for (const double offset : {0.0, 0.5}) {
+        AnglePairIndex index(step, step);
+        for (int k = -500; k < 500; ++k) {
+            const double edge = (k + offset) * step;
+            ASSERT_EQ(index.FindOrAdd(edge - hair, 7.0, 2 * (k + 500)), -1) << k;
+            ASSERT_EQ(index.FindOrAdd(-7.0, edge + hair, 2 * (k + 500) + 1), -1) << k;
+        }
+        for (int k = -500; k < 500; ++k) {
+            const double edge = (k + offset) * step;
+            ASSERT_EQ(index.FindOrAdd(edge + hair, 7.0, -1), 2 * (k + 500)) << k << " " << offset;
+            ASSERT_EQ(index.FindOrAdd(-7.0, edge - hair, -1), 2 * (k + 500) + 1) << k;
+        }
     }
 }
 
