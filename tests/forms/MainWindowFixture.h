@@ -43,6 +43,8 @@ template <class T> T* Find(const QObject* root, const std::string& name) {
 }
 
 // Calls `act` with the modal dialog as soon as one is open, from inside its own message loop.
+// When `act` fails and leaves the dialog open, the dialog is closed, so that the test ends with its
+// failure instead of waiting in the dialog's loop until the test run's time-out.
 inline void WhenModal(std::function<void(QWidget*)> act) {
     auto* timer = new QTimer;
     timer->setInterval(5);
@@ -51,6 +53,9 @@ inline void WhenModal(std::function<void(QWidget*)> act) {
             timer->stop();
             timer->deleteLater();
             act(modal);
+            if (testing::Test::HasFailure() && QApplication::activeModalWidget() == modal) {
+                modal->close();
+            }
         }
     });
     timer->start();
