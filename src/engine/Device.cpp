@@ -184,12 +184,6 @@ void IDirect3DRMDevice::Render() {
     }
 }
 
-void IDirect3DRMDevice::WarmUp(int directionalLights) {
-    if (context_.MakeCurrent() && renderer_->EnsurePicture()) {
-        renderer_->WarmUp(Settings(), states_, directionalLights);
-    }
-}
-
 RenderSettings IDirect3DRMDevice::Settings() const {
     return {quality_, dither_, shades_, textureQuality_, wireframeOptions_, colorModel_};
 }

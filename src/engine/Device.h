@@ -91,9 +91,6 @@ public:
 
     // Renders every viewport of the device.
     void Render();
-    // Makes the picture (black when it is new) and readies the driver for this device's first
-    // frame of a scene with that many directional lights (see Renderer::WarmUp).
-    void WarmUp(int directionalLights);
 
     static const std::vector<IDirect3DRMDevice*>& AllDevices();
     // Drops the GPU copies of a geometry on every device.

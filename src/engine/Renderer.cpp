@@ -200,66 +200,6 @@ bool Renderer::EnsurePicture() {
     return complete;
 }
 
-void Renderer::WarmUp(const RenderSettings& settings, const RenderStates& states, int lights) {
-    constexpr int kSide = 4;
-    MeshData mesh;
-    mesh.vertices = {{{-1, -1, 1}, {0, 0, -1}, {0, 0}},
-                     {{-1, 1, 1}, {0, 0, -1}, {0, 1}},
-                     {{1, -1, 1}, {0, 0, -1}, {1, 0}}};
-    mesh.indices = {0, 1, 2, 0, 1, 2};
-    mesh.materials.resize(2);
-    mesh.materials[0].texture = QImage(2, 2, QImage::Format_RGBA8888);
-    mesh.materials[0].texture.fill(Qt::white);
-    mesh.ranges = {{0, 3, 0}, {3, 3, 1}};
-    GpuMeshCache scratch(gl_);
-    const GpuMesh& gpu = scratch.Get(0, mesh);
-
-    GLuint color = 0;
-    GLuint depth = 0;
-    GLuint framebuffer = 0;
-    gl_.glGenTextures(1, &color);
-    gl_.glBindTexture(GL_TEXTURE_2D, color);
-    gl_.glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kSide, kSide, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     nullptr);
-    gl_.glBindTexture(GL_TEXTURE_2D, 0);
-    gl_.glGenRenderbuffers(1, &depth);
-    gl_.glBindRenderbuffer(GL_RENDERBUFFER, depth);
-    gl_.glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kSide, kSide);
-    gl_.glBindRenderbuffer(GL_RENDERBUFFER, 0);
-    gl_.glGenFramebuffers(1, &framebuffer);
-    gl_.glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    gl_.glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, color, 0);
-    gl_.glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth);
-    const ShaderVariant variant = VariantOf(settings, lights);
-    const ShaderProgram& program = context_.Program(variant);
-    if (gl_.glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE &&
-        program.id != 0) {
-        gl_.glViewport(0, 0, kSide, kSide);
-        gl_.glDepthMask(GL_TRUE);
-        gl_.glClearColor(0, 0, 0, 1);
-        gl_.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        gl_.glUseProgram(program.id);
-        gl_.glUniform1i(program.uniforms.texture, 0);
-        gl_.glActiveTexture(GL_TEXTURE0);
-        gl_.glBindSampler(0, samplers_[static_cast<std::size_t>(settings.textureQuality)]);
-        ApplyStates(settings, states);
-        items_.assign(1, DrawItem{&gpu, &mesh, ToMat4f(RigidTransform{}),
-                                  ToMat3f(RigidTransform{}.rotation)});
-        const ShaderVariant drawn = Normalized(variant);
-        std::uint32_t ignored = 0;
-        DrawItems(program.uniforms, drawn.lighting && drawn.shadeMode == 0, ignored);
-        items_.clear();
-        gl_.glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-        gl_.glBindVertexArray(0);
-        gl_.glUseProgram(0);
-    }
-    gl_.glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    gl_.glDeleteFramebuffers(1, &framebuffer);
-    gl_.glDeleteRenderbuffers(1, &depth);
-    gl_.glDeleteTextures(1, &color);
-    gl_.glFlush();
-}
-
 void Renderer::BeginFrame(FrameStats& stats) {
     stats = {};
     gl_.glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);

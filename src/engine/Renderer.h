@@ -56,14 +56,6 @@ public:
     // Makes the framebuffer, cleared to black, unless it exists; false when it cannot be made.
     bool EnsurePicture();
 
-    // Readies the driver for a first frame drawn with these settings, states and this many
-    // directional lights, on a small framebuffer of its own that is then dropped: the program is
-    // compiled, a texture with mipmaps is made, and a textured and a plain triangle are drawn.
-    // A software rasteriser compiles its code for a way of drawing at the first draw and for
-    // mipmaps at the first texture; done after the first frame, this spares the first picture
-    // of a scene both waits.
-    void WarmUp(const RenderSettings& settings, const RenderStates& states, int lights);
-
     void BeginFrame(FrameStats& stats);
     void RenderViewport(const IDirect3DRMViewport& viewport, const RenderSettings& settings,
                         const RenderStates& states, FrameStats& stats);

@@ -53,7 +53,7 @@ void PictureWindow::exposeEvent(QExposeEvent*) {
     }
 }
 
-bool PictureWindow::MakeCurrent() {
+bool PictureWindow::Draw(unsigned texture, void* fence, QSize picture) {
     if (!isExposed()) {
         return false;
     }
@@ -68,11 +68,7 @@ bool PictureWindow::MakeCurrent() {
         }
         context_ = std::move(context);
     }
-    return context_->makeCurrent(this);
-}
-
-bool PictureWindow::Draw(unsigned texture, void* fence, QSize picture) {
-    if (!MakeCurrent()) {
+    if (!context_->makeCurrent(this)) {
         return false;
     }
     QOpenGLExtraFunctions& gl = *context_->extraFunctions();
@@ -83,23 +79,6 @@ bool PictureWindow::Draw(unsigned texture, void* fence, QSize picture) {
         PresentNothing(gl, context_->defaultFramebufferObject());
     }
     return true;
-}
-
-void PictureWindow::WarmUp() {
-    if (!MakeCurrent()) {
-        return;
-    }
-    QOpenGLExtraFunctions& gl = *context_->extraFunctions();
-    const unsigned char black[4] = {0, 0, 0, 255};
-    GLuint texture = 0;
-    gl.glGenTextures(1, &texture);
-    gl.glBindTexture(GL_TEXTURE_2D, texture);
-    gl.glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, black);
-    gl.glBindTexture(GL_TEXTURE_2D, 0);
-    PresentPicture(gl, texture, nullptr, QSize(1, 1), context_->defaultFramebufferObject(),
-                   size() * devicePixelRatio());
-    gl.glDeleteTextures(1, &texture);
-    gl.glFlush();
 }
 
 } // namespace qor

@@ -28,19 +28,12 @@ public:
     bool Present(unsigned texture, void* fence, QSize picture);
     // Draws as Present does and reads back what the window then shows; null when it cannot.
     QImage Grab(unsigned texture, void* fence, QSize picture);
-    // Readies the driver for the first copy of a picture: a texture of one pixel is copied to
-    // the back buffer, which is not shown (the next present clears it). Nothing while the
-    // window cannot be drawn.
-    void WarmUp();
 
 protected:
     void exposeEvent(QExposeEvent* event) override;
 
 private:
     bool Draw(unsigned texture, void* fence, QSize picture);
-    // Makes the window's context (the first time) current on the window; false when the window
-    // is not exposed or has no OpenGL.
-    bool MakeCurrent();
 
     std::function<void()> exposed_;
     std::unique_ptr<QOpenGLContext> context_;

@@ -15,7 +15,6 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 #include <fenv.h>
@@ -26,9 +25,6 @@ namespace {
 // Window activation states.
 constexpr std::uint16_t kInactive = 0;
 constexpr std::uint16_t kActive = 1;
-
-// Some view of the process has shown a picture: the program's first frame is on screen.
-bool anyPictureShown = false;
 } // namespace
 
 TD3dView::TD3dView(QWidget* owner) : QWidget(owner) {
@@ -80,11 +76,6 @@ void TD3dView::CreateDevice(const GUID* driver) {
     }
     if (Device) {
         Device->SetPresenter([this] { PresentNow(); });
-        // A view made after the program's first picture readies its device at once, while the
-        // parameter dialog is open, instead of after the new scene's first frame.
-        if (anyPictureShown) {
-            AskForWarmUp();
-        }
     }
 
     for (TVport* vport : vports) {
@@ -228,7 +219,9 @@ void TD3dView::Paint() {
         }
         painting_ = false;
     }
-    ShowPicture();
+    if (picture_->Present(PictureTexture(), PictureFence(), PictureSize())) {
+        emit Presented();
+    }
 }
 
 QImage TD3dView::GrabPicture() {
@@ -237,31 +230,8 @@ QImage TD3dView::GrabPicture() {
 }
 
 void TD3dView::PresentNow() {
-    if (!painting_) {
-        ShowPicture();
-    }
-}
-
-void TD3dView::ShowPicture() {
-    if (!picture_->Present(PictureTexture(), PictureFence(), PictureSize())) {
-        return;
-    }
-    anyPictureShown = true;
-    AskForWarmUp();
-    emit Presented();
-}
-
-void TD3dView::AskForWarmUp() {
-    if (!warmUpAsked_) {
-        warmUpAsked_ = true;
-        QTimer::singleShot(0, this, &TD3dView::WarmUp);
-    }
-}
-
-void TD3dView::WarmUp() {
-    picture_->WarmUp();
-    if (Device) {
-        Device->WarmUp(WarmUpLights);
+    if (!painting_ && picture_->Present(PictureTexture(), PictureFence(), PictureSize())) {
+        emit Presented();
     }
 }
 

@@ -84,11 +84,6 @@ public:
     QColor Color() const { return color_; }
     void SetColor(const QColor& color);
 
-    // On the next pass of the event loop after its device is made (or, for the program's first
-    // view, after its first picture), the view readies the driver for the first frame of a scene
-    // with this many directional lights (see IDirect3DRMDevice::WarmUp) and for the first copy
-    // of a picture, so that the first frame of the scene built into it does not wait for them.
-    std::int32_t WarmUpLights = 1;
     bool FastLoop = false;
     bool CullNone = false;
     std::int32_t RMTickValue = 1;
@@ -136,10 +131,6 @@ private:
     void BindClipper();
     // The device's presenter: shows the new picture at once.
     void PresentNow();
-    // Shows the picture; after the process's first one, asks for the warm-up.
-    void ShowPicture();
-    void AskForWarmUp();
-    void WarmUp();
     unsigned PictureTexture() const;
     void* PictureFence() const;
     QSize PictureSize() const;
@@ -155,7 +146,6 @@ private:
     QWidget* pictureContainer_ = nullptr;
     bool shown_ = false;    // the control has been shown once: its window exists
     bool painting_ = false; // inside a paint: the picture is shown when it ends
-    bool warmUpAsked_ = false;
 };
 
 } // namespace qor

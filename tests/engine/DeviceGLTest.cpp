@@ -226,21 +226,6 @@ TEST(DeviceTest, APictureMadeByTheFirstDrawingFrameMatchesOneThatGrew) {
     EXPECT_EQ(drawn, expected);
 }
 
-// The warm-up draws on a picture of its own: the device's picture and its next frame stay as
-// they were.
-TEST(DeviceTest, WarmUpLeavesThePictureAndTheNextFrameAlone) {
-    GlScene s(64, 48);
-    ASSERT_TRUE(s.Ok());
-    s.AddModel(test::BoxX(1, {}), 0, 0, 5);
-    s.AddDirectionalLight(1, 1, 1);
-    test::Require(s.device->SetQuality(D3DRMRENDER_FLAT));
-    const QImage before = s.Render();
-    s.device->WarmUp(1);
-    test::RequireNoGlError();
-    EXPECT_EQ(s.device->GrabImage(), before);
-    EXPECT_EQ(s.Render(), before);
-}
-
 // Every frame leaves a fence that another context can wait for before it reads the picture,
 // signalled once the frame's drawing is done.
 TEST(DeviceTest, EachFrameLeavesAFenceForThePicture) {
