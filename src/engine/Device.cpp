@@ -34,7 +34,7 @@ HRESULT IDirect3DRMDevice::Create(const DriverInfo& driver, int width, int heigh
     if (!context->MakeCurrent()) {
         return D3DRMERR_BADDEVICE;
     }
-    made->renderer_ = Renderer::Create(context->Gl(), width, height);
+    made->renderer_ = Renderer::Create(*context, width, height);
     if (!made->renderer_) {
         return D3DRMERR_BADVALUE;
     }
@@ -168,9 +168,13 @@ QImage IDirect3DRMDevice::GrabImage() {
 }
 
 void IDirect3DRMDevice::Render() {
-    if (context_.MakeCurrent()) {
-        const RenderSettings settings{quality_,        dither_,           shades_,
-                                      textureQuality_, wireframeOptions_, colorModel_};
+    // Until something other than black is drawn, the picture needs no storage.
+    if (!renderer_->HasPicture() && Renderer::DrawsOnlyBlack(viewports_)) {
+        stats_ = {};
+        return;
+    }
+    if (context_.MakeCurrent() && renderer_->EnsurePicture()) {
+        const RenderSettings settings = Settings();
         renderer_->BeginFrame(stats_);
         for (const IDirect3DRMViewport* viewport : viewports_) {
             renderer_->RenderViewport(*viewport, settings, states_, stats_);
@@ -178,6 +182,10 @@ void IDirect3DRMDevice::Render() {
         renderer_->EndFrame();
         trianglesDrawn_ += stats_.triangles;
     }
+}
+
+RenderSettings IDirect3DRMDevice::Settings() const {
+    return {quality_, dither_, shades_, textureQuality_, wireframeOptions_, colorModel_};
 }
 
 const std::vector<IDirect3DRMDevice*>& IDirect3DRMDevice::AllDevices() {

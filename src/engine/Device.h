@@ -25,6 +25,7 @@ class GlContext;
 class IDirect3DDevice;
 class IDirect3DRMWinDevice;
 class Renderer;
+struct RenderSettings;
 
 // What the device spent on its last frame.
 struct FrameStats {
@@ -70,7 +71,8 @@ public:
     [[nodiscard]] HRESULT QueryInterface(const GUID& iid, RefPtr<IDirect3DRMWinDevice>& winDevice);
 
     // The picture: an RGBA8 texture of GetWidth x GetHeight in the engine's context (shared
-    // with the application's global share context), bottom row first as OpenGL has it.
+    // with the application's global share context), bottom row first as OpenGL has it; 0 while
+    // nothing but black has been drawn, when the picture is all black.
     unsigned ColorTexture() const;
     // The OpenGL fence (a GLsync) that is signalled when the last picture is complete; another
     // context waits for it (glWaitSync) before it reads ColorTexture. Null before the first
@@ -101,6 +103,7 @@ private:
     friend class IDirect3DRMViewport;
     void AddViewport(IDirect3DRMViewport* viewport);
     void RemoveViewport(IDirect3DRMViewport* viewport);
+    RenderSettings Settings() const;
 
     GlContext& context_; // the device holds one use of the engine's context
     D3DCOLORMODEL colorModel_;

@@ -62,8 +62,22 @@ void GlContext::Unacquire() {
 
 GlContext::~GlContext() {
     if (context_) {
+        if (functions_ != nullptr && MakeCurrent()) {
+            for (const ShaderProgram& program : programs_) {
+                functions_->glDeleteProgram(program.id);
+            }
+        }
         context_->doneCurrent();
     }
+}
+
+const ShaderProgram& GlContext::Program(const ShaderVariant& variant) {
+    const auto index = static_cast<std::size_t>(VariantIndex(variant));
+    if (!programTried_[index]) {
+        programTried_[index] = true;
+        programs_[index] = BuildShaderProgram(*functions_, variant);
+    }
+    return programs_[index];
 }
 
 bool GlContext::Create() {

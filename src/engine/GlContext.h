@@ -1,8 +1,11 @@
 // The engine's one OpenGL 3.3 core context, on an offscreen surface, shared with the
-// application's global share context so that a window can show a device's picture. It exists
-// while at least one device does.
+// application's global share context so that a window can show a device's picture. It exists,
+// with the shader programs compiled in it, while at least one device does.
 #pragma once
 
+#include "engine/Shaders.h"
+
+#include <array>
 #include <memory>
 
 class QOffscreenSurface;
@@ -28,6 +31,9 @@ public:
     // Makes the context current on its surface; false when that fails.
     bool MakeCurrent();
     QOpenGLFunctions_3_3_Core& Gl() { return *functions_; }
+    // The program for a way of drawing, compiled the first time any device of the context
+    // needs it; its id is 0 when it cannot be made. The context must be current.
+    const ShaderProgram& Program(const ShaderVariant& variant);
 
     ~GlContext();
 
@@ -38,6 +44,8 @@ private:
     std::unique_ptr<QOffscreenSurface> surface_;
     std::unique_ptr<QOpenGLContext> context_;
     QOpenGLFunctions_3_3_Core* functions_ = nullptr; // owned by the context
+    std::array<ShaderProgram, kShaderVariantCount> programs_{};
+    std::array<bool, kShaderVariantCount> programTried_{};
 };
 
 } // namespace qor

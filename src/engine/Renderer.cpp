@@ -4,6 +4,7 @@
 #include "engine/Device.h"
 #include "engine/ExecuteTypes.h"
 #include "engine/Frame.h"
+#include "engine/GlContext.h"
 #include "engine/Light.h"
 #include "engine/RenderStates.h"
 #include "engine/Viewport.h"
@@ -58,28 +59,67 @@ constexpr std::array<std::array<GLint, 2>, 6> kFilters = {{
 
 constexpr float kPointSize = 3.0f;
 
+ShaderVariant VariantOf(const RenderSettings& settings, int lights) {
+    return {static_cast<int>(settings.quality & D3DRMSHADE_MASK),
+            (settings.quality & D3DRMLIGHT_MASK) == D3DRMLIGHT_ON,
+            settings.colorModel == D3DCOLOR_MONO, settings.dither, lights};
+}
+
 } // namespace
 
-std::unique_ptr<Renderer> Renderer::Create(QOpenGLFunctions_3_3_Core& gl, int width, int height) {
-    std::unique_ptr<Renderer> renderer(new Renderer(gl, width, height));
-    if (!renderer->Initialize()) {
+namespace {
+
+// True when the frame or any frame below it holds something to draw.
+bool HoldsGeometry(const IDirect3DRMFrame& frame) {
+    for (const RefPtr<IDirect3DRMVisual>& visual : frame.Visuals()) {
+        if (visual->Geometry() != nullptr) {
+            return true;
+        }
+    }
+    for (const RefPtr<IDirect3DRMFrame>& child : frame.Children()) {
+        if (HoldsGeometry(*child)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::unique_ptr<Renderer> Renderer::Create(GlContext& context, int width, int height) {
+    std::unique_ptr<Renderer> renderer(new Renderer(context, width, height));
+    if (!renderer->FitsDriver(width, height)) {
         return nullptr;
+    }
+    QOpenGLFunctions_3_3_Core& gl = renderer->gl_;
+    std::array<GLuint, 6>& samplers = renderer->samplers_;
+    gl.glGenSamplers(static_cast<GLsizei>(samplers.size()), samplers.data());
+    for (std::size_t i = 0; i < samplers.size(); ++i) {
+        gl.glSamplerParameteri(samplers[i], GL_TEXTURE_MIN_FILTER, kFilters[i][0]);
+        gl.glSamplerParameteri(samplers[i], GL_TEXTURE_MAG_FILTER, kFilters[i][1]);
+        gl.glSamplerParameteri(samplers[i], GL_TEXTURE_WRAP_S, GL_REPEAT);
+        gl.glSamplerParameteri(samplers[i], GL_TEXTURE_WRAP_T, GL_REPEAT);
     }
     return renderer;
 }
 
-Renderer::Renderer(QOpenGLFunctions_3_3_Core& gl, int width, int height)
-    : gl_(gl), width_(width), height_(height), meshes_(gl) {}
+Renderer::Renderer(GlContext& context, int width, int height)
+    : context_(context), gl_(context.Gl()), width_(width), height_(height), meshes_(gl_) {}
 
 Renderer::~Renderer() {
-    gl_.glDeleteSync(fence_);
+    DeletePicture();
     gl_.glDeleteSamplers(static_cast<GLsizei>(samplers_.size()), samplers_.data());
-    for (const ShaderProgram& program : programs_) {
-        gl_.glDeleteProgram(program.id);
-    }
+}
+
+void Renderer::DeletePicture() {
+    gl_.glDeleteSync(fence_);
+    fence_ = nullptr;
     gl_.glDeleteFramebuffers(1, &framebuffer_);
     gl_.glDeleteRenderbuffers(1, &depthBuffer_);
     gl_.glDeleteTextures(1, &colorTexture_);
+    framebuffer_ = 0;
+    depthBuffer_ = 0;
+    colorTexture_ = 0;
 }
 
 bool Renderer::FitsDriver(int width, int height) {
@@ -104,6 +144,9 @@ bool Renderer::Resize(int width, int height) {
     }
     width_ = width;
     height_ = height;
+    if (!HasPicture()) {
+        return true;
+    }
     AllocatePicture();
     gl_.glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     gl_.glClearColor(0, 0, 0, 1);
@@ -112,9 +155,25 @@ bool Renderer::Resize(int width, int height) {
     return true;
 }
 
-bool Renderer::Initialize() {
-    if (!FitsDriver(width_, height_)) {
-        return false;
+bool Renderer::DrawsOnlyBlack(const std::vector<IDirect3DRMViewport*>& viewports) {
+    for (const IDirect3DRMViewport* viewport : viewports) {
+        const IDirect3DRMFrame* root = viewport->Camera();
+        if (root == nullptr) {
+            continue;
+        }
+        while (root->Parent() != nullptr) {
+            root = root->Parent();
+        }
+        if (root->Background() != std::array<float, 3>{0, 0, 0} || HoldsGeometry(*root)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Renderer::EnsurePicture() {
+    if (HasPicture()) {
+        return true;
     }
     gl_.glGenTextures(1, &colorTexture_);
     gl_.glBindTexture(GL_TEXTURE_2D, colorTexture_);
@@ -136,26 +195,9 @@ bool Renderer::Initialize() {
     }
     gl_.glBindFramebuffer(GL_FRAMEBUFFER, 0);
     if (!complete) {
-        return false;
+        DeletePicture();
     }
-    gl_.glGenSamplers(static_cast<GLsizei>(samplers_.size()), samplers_.data());
-    for (std::size_t i = 0; i < samplers_.size(); ++i) {
-        gl_.glSamplerParameteri(samplers_[i], GL_TEXTURE_MIN_FILTER, kFilters[i][0]);
-        gl_.glSamplerParameteri(samplers_[i], GL_TEXTURE_MAG_FILTER, kFilters[i][1]);
-        gl_.glSamplerParameteri(samplers_[i], GL_TEXTURE_WRAP_S, GL_REPEAT);
-        gl_.glSamplerParameteri(samplers_[i], GL_TEXTURE_WRAP_T, GL_REPEAT);
-    }
-    // The shaders of the default way of drawing show whether this OpenGL can run them at all.
-    return Program(ShaderVariant{}).id != 0;
-}
-
-const ShaderProgram& Renderer::Program(const ShaderVariant& variant) {
-    const auto index = static_cast<std::size_t>(VariantIndex(variant));
-    if (!programTried_[index]) {
-        programTried_[index] = true;
-        programs_[index] = BuildShaderProgram(gl_, variant);
-    }
-    return programs_[index];
+    return complete;
 }
 
 void Renderer::BeginFrame(FrameStats& stats) {
@@ -202,11 +244,8 @@ void Renderer::RenderViewport(const IDirect3DRMViewport& viewport, const RenderS
     gl_.glDepthMask(GL_TRUE);
     gl_.glClearColor(background[0], background[1], background[2], 1);
     gl_.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    const ShaderVariant variant{static_cast<int>(settings.quality & D3DRMSHADE_MASK),
-                                (settings.quality & D3DRMLIGHT_MASK) == D3DRMLIGHT_ON,
-                                settings.colorModel == D3DCOLOR_MONO, settings.dither,
-                                lights_.count};
-    const ShaderProgram& program = Program(variant);
+    const ShaderVariant variant = VariantOf(settings, lights_.count);
+    const ShaderProgram& program = context_.Program(variant);
     const ShaderVariant drawn = Normalized(variant);
     const bool faceLit = drawn.lighting && drawn.shadeMode == 0;
     if (camera != nullptr && viewport.GetFront() < viewport.GetBack() && program.id != 0) {
@@ -237,6 +276,10 @@ void Renderer::RenderViewport(const IDirect3DRMViewport& viewport, const RenderS
 
 QImage Renderer::ReadPixels() {
     QImage image(width_, height_, QImage::Format_RGBA8888);
+    if (!HasPicture()) {
+        image.fill(Qt::black);
+        return image;
+    }
     gl_.glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     gl_.glPixelStorei(GL_PACK_ALIGNMENT, 4);
     gl_.glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());

@@ -2,6 +2,8 @@
 // walked into a draw list (world transforms, lights, the GPU copy of each visual), then the
 // list is handed to OpenGL with one draw call per mesh and material. The draw list keeps its
 // storage from frame to frame, so the steady path allocates nothing.
+// The framebuffer is made by the first frame that draws anything but black: until then the
+// picture is black without any storage, and a window shows it by clearing itself.
 #pragma once
 
 #include "engine/GpuMeshCache.h"
@@ -19,6 +21,7 @@
 
 namespace qor {
 
+class GlContext;
 class IDirect3DRMFrame;
 class IDirect3DRMViewport;
 class RenderStates;
@@ -35,9 +38,9 @@ struct RenderSettings {
 
 class Renderer {
 public:
-    // Null when the framebuffer or the program cannot be made. The engine's context must be
-    // current for this and every other call, the destructor included.
-    static std::unique_ptr<Renderer> Create(QOpenGLFunctions_3_3_Core& gl, int width, int height);
+    // Null for a size the driver cannot render. The engine's context must be current for this
+    // and every other call, the destructor included.
+    static std::unique_ptr<Renderer> Create(GlContext& context, int width, int height);
     Renderer(const Renderer&) = delete;
     Renderer& operator=(const Renderer&) = delete;
     ~Renderer();
@@ -46,11 +49,19 @@ public:
     // size kept) for a size the driver cannot render.
     bool Resize(int width, int height);
 
+    // True when every viewport would show only black: no camera, or a black background and
+    // nothing to draw.
+    static bool DrawsOnlyBlack(const std::vector<IDirect3DRMViewport*>& viewports);
+    bool HasPicture() const { return framebuffer_ != 0; }
+    // Makes the framebuffer, cleared to black, unless it exists; false when it cannot be made.
+    bool EnsurePicture();
+
     void BeginFrame(FrameStats& stats);
     void RenderViewport(const IDirect3DRMViewport& viewport, const RenderSettings& settings,
                         const RenderStates& states, FrameStats& stats);
     void EndFrame();
 
+    // 0 while there is no framebuffer.
     GLuint ColorTexture() const { return colorTexture_; }
     // Signalled once the last frame's drawing has finished; null before the first frame.
     GLsync PictureFence() const { return fence_; }
@@ -73,21 +84,19 @@ private:
         std::array<float, 3 * kMaxDirectionalLights> color{};
     };
 
-    Renderer(QOpenGLFunctions_3_3_Core& gl, int width, int height);
-    bool Initialize();
+    Renderer(GlContext& context, int width, int height);
+    void DeletePicture();
     bool FitsDriver(int width, int height);
     // Storage of width_ x height_ for the picture and the depth buffer.
     void AllocatePicture();
     void Collect(const IDirect3DRMFrame& frame, const RigidTransform& view, bool mono);
     void ApplyStates(const RenderSettings& settings, const RenderStates& states);
-    // The program for a way of drawing, compiled the first time it is needed; its id is 0 when
-    // it cannot be made.
-    const ShaderProgram& Program(const ShaderVariant& variant);
     void SetSceneUniforms(const ShaderUniforms& u, const IDirect3DRMViewport& viewport,
                           const RenderSettings& settings);
     // faceLit: the triangles with a vertex of their own for flat lighting (FlatFaces.h).
     void DrawItems(const ShaderUniforms& u, bool faceLit, std::uint32_t& triangles);
 
+    GlContext& context_;
     QOpenGLFunctions_3_3_Core& gl_;
     int width_;
     int height_;
@@ -96,8 +105,6 @@ private:
     GLuint depthBuffer_ = 0;
     GLsync fence_ = nullptr;
     std::array<GLuint, 6> samplers_{}; // one per texture quality
-    std::array<ShaderProgram, kShaderVariantCount> programs_{};
-    std::array<bool, kShaderVariantCount> programTried_{};
     GpuMeshCache meshes_;
     std::vector<DrawItem> items_;
     LightSet lights_;

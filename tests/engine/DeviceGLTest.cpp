@@ -201,11 +201,37 @@ TEST(DeviceTest, GrowKeepsViewportsAndSettingsAndNeverShrinks) {
     EXPECT_EQ(test::At(picture, 90, 80), QColor(0, 0, 0)) << "beyond it, where it never drew";
 }
 
+// A device holds no picture until a frame draws something other than black; the picture it
+// then makes has the device's size of that moment, as if it had grown with the device.
+TEST(DeviceTest, APictureMadeByTheFirstDrawingFrameMatchesOneThatGrew) {
+    GlScene made(64, 48);
+    GlScene late(64, 48);
+    ASSERT_TRUE(made.Ok() && late.Ok());
+    test::Require(late.device->Grow(80, 60));
+    EXPECT_EQ(late.device->ColorTexture(), 0u);
+    const QImage black = late.device->GrabImage();
+    EXPECT_EQ(black.size(), QSize(80, 60));
+    EXPECT_EQ(test::CountNot(black, Qt::black), 0);
+    test::XMaterial glowing;
+    glowing.emissive = {0, 1, 0};
+    for (GlScene* s : {&made, &late}) {
+        s->AddModel(test::BoxX(1, glowing), 0, 0, 5);
+    }
+    // A tick draws every device: the late one makes its picture now, at its grown size.
+    made.Render();
+    test::Require(made.device->Grow(80, 60));
+    const QImage expected = made.Render();
+    const QImage drawn = late.device->GrabImage();
+    EXPECT_GT(test::CountNot(drawn, Qt::black), 0);
+    EXPECT_EQ(drawn, expected);
+}
+
 // Every frame leaves a fence that another context can wait for before it reads the picture,
 // signalled once the frame's drawing is done.
 TEST(DeviceTest, EachFrameLeavesAFenceForThePicture) {
     GlScene s(64, 48);
     ASSERT_TRUE(s.Ok());
+    s.AddModel(test::BoxX(1, {}), 0, 0, 5);
     EXPECT_EQ(s.device->PictureFence(), nullptr) << "nothing drawn yet";
     for (int frame = 0; frame < 2; ++frame) {
         s.Render();
