@@ -195,7 +195,7 @@ void TMainForm::Retranslate() {
     texts_.Retranslate();
     mnRussian->setChecked(CurrentLanguage() == Language::Russian);
     mnEnglish->setChecked(CurrentLanguage() == Language::English);
-    RetranslateTabScrollButtons(this);
+    RetranslateToolkitButtons(this);
     // The hint shown belongs to the language before; the next one comes with the mouse.
     hint_.clear();
     ShowHintInStatusBar();

@@ -197,7 +197,7 @@ void TSetupForm::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         texts_.Retranslate();
-        RetranslateTabScrollButtons(this);
+        RetranslateToolkitButtons(this);
     }
 }
 

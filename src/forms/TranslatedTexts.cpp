@@ -9,11 +9,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QTabBar>
 #include <QTabWidget>
 
 #include <algorithm>
-#include <utility>
 
 namespace qor {
 namespace {
@@ -120,14 +118,27 @@ void TranslatedTexts::Item(QComboBox* combo, int index, const char* source) {
         [combo, index](const QString& text) { combo->setItemText(index, text); }, index);
 }
 
-void RetranslateTabScrollButtons(const QWidget* window) {
-    // Qt's own names and texts, which its translations hold.
-    const std::pair<const char*, const char*> buttons[] = {{"ScrollLeftButton", "Scroll Left"},
-                                                           {"ScrollRightButton", "Scroll Right"}};
-    for (const QTabBar* bar : window->findChildren<QTabBar*>()) {
-        for (const auto& [name, text] : buttons) {
-            if (auto* button = bar->findChild<QWidget*>(QLatin1String(name))) {
-                button->setAccessibleName(QCoreApplication::translate("QTabBar", text));
+void RetranslateToolkitButtons(const QWidget* window) {
+    // Qt's own object names and texts, which its translations hold.
+    struct Button {
+        const char* context;
+        const char* name;
+        const char* accessibleName;
+        const char* accessibleDescription; // empty: none
+    };
+    const Button buttons[] = {
+        {"QTabBar", "ScrollLeftButton", "Scroll Left", ""},
+        {"QTabBar", "ScrollRightButton", "Scroll Right", ""},
+        {"QDockWidget", "qt_dockwidget_floatbutton", "Float",
+         "Undocks and re-attaches the dock widget"},
+        {"QDockWidget", "qt_dockwidget_closebutton", "Close", "Closes the dock widget"},
+    };
+    for (const Button& b : buttons) {
+        for (QWidget* button : window->findChildren<QWidget*>(QLatin1String(b.name))) {
+            button->setAccessibleName(QCoreApplication::translate(b.context, b.accessibleName));
+            if (*b.accessibleDescription != '\0') {
+                button->setAccessibleDescription(
+                    QCoreApplication::translate(b.context, b.accessibleDescription));
             }
         }
     }

@@ -82,8 +82,9 @@ private:
     std::vector<Entry> entries_;
 };
 
-// Qt names the scroll buttons of a tab bar once, when it makes them, in the language of that
-// moment: names those of every tab bar in the window again.
-void RetranslateTabScrollButtons(const QWidget* window);
+// Qt names the buttons it adds to a tab bar (scrolling) and to a dock window's title (float,
+// close) once, when it makes them, in the language of that moment: names those of the window
+// again.
+void RetranslateToolkitButtons(const QWidget* window);
 
 } // namespace qor
