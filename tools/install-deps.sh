@@ -16,6 +16,8 @@ qt6-base-dev-tools
 libqt6opengl6-dev
 qt6-charts-dev
 qt6-svg-dev
+qt6-tools-dev
+qt6-l10n-tools
 qt6-translations-l10n
 qt6-qpa-plugins
 libassimp-dev

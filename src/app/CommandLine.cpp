@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -10,18 +11,35 @@
 namespace qor {
 namespace {
 
+// The texts of the command line are sources for the translation tools, translated when shown.
+constexpr const char* kContext = "qor::CommandLine";
+
+QString Tr(const char* source) {
+    return QCoreApplication::translate(kContext, source);
+}
+
 struct OptionRow {
     QStringList Names; // one-letter names are written "-x", longer ones "--name"
-    QString Description;
+    QString ValueName; // empty for an option without a value
+    const char* Description;
 };
 
 const QString kHelpName = QStringLiteral("help");
 const QString kVersionName = QStringLiteral("version");
+const QString kLanguageName = QStringLiteral("lang");
 
 const std::vector<OptionRow>& Options() {
     static const std::vector<OptionRow> options = {
-        {{QStringLiteral("h"), kHelpName}, QStringLiteral("показать эту справку и выйти")},
-        {{QStringLiteral("v"), kVersionName}, QStringLiteral("показать версию программы и выйти")},
+        {{QStringLiteral("h"), kHelpName},
+         {},
+         QT_TRANSLATE_NOOP("qor::CommandLine", "показать эту справку и выйти")},
+        {{QStringLiteral("v"), kVersionName},
+         {},
+         QT_TRANSLATE_NOOP("qor::CommandLine", "показать версию программы и выйти")},
+        {{kLanguageName},
+         QStringLiteral("ru|en"),
+         QT_TRANSLATE_NOOP("qor::CommandLine", "язык программы на этот запуск: ru (русский) или en "
+                                               "(английский); без него — выбранный в меню")},
     };
     return options;
 }
@@ -41,15 +59,22 @@ const QStringList kToolkitFlags = {QStringLiteral("reverse"), QStringLiteral("wi
                                    QStringLiteral("nograb"), QStringLiteral("dograb"),
                                    QStringLiteral("sync")};
 
-const QString kUsage = QStringLiteral("Использование: qor [параметры] [файл.qor]");
-const QString kAbout =
-    QStringLiteral("QOR — учебная программа для проектирования плоских пятизвенных механизмов.");
-const QString kOptionsHeading = QStringLiteral("Параметры:");
-const QString kArgumentsHeading = QStringLiteral("Аргументы:");
-const QString kFileArgument = QStringLiteral("файл.qor");
-const QString kFileDescription = QStringLiteral("конструкция, которая откроется при запуске");
-const QString kUnknownOption = QStringLiteral("неизвестный параметр «%1»");
-const QString kTooManyFiles = QStringLiteral("можно открыть только один файл, а указано %1");
+const char* const kUsage =
+    QT_TRANSLATE_NOOP("qor::CommandLine", "Использование: qor [параметры] [файл.qor]");
+const char* const kAbout =
+    QT_TRANSLATE_NOOP("qor::CommandLine",
+                      "QOR — учебная программа для проектирования плоских пятизвенных механизмов.");
+const char* const kOptionsHeading = QT_TRANSLATE_NOOP("qor::CommandLine", "Параметры:");
+const char* const kArgumentsHeading = QT_TRANSLATE_NOOP("qor::CommandLine", "Аргументы:");
+const char* const kFileArgument = QT_TRANSLATE_NOOP("qor::CommandLine", "файл.qor");
+const char* const kFileDescription =
+    QT_TRANSLATE_NOOP("qor::CommandLine", "конструкция, которая откроется при запуске");
+const char* const kUnknownOption =
+    QT_TRANSLATE_NOOP("qor::CommandLine", "неизвестный параметр «%1»");
+const char* const kTooManyFiles =
+    QT_TRANSLATE_NOOP("qor::CommandLine", "можно открыть только один файл, а указано %1");
+const char* const kUnknownLanguage =
+    QT_TRANSLATE_NOOP("qor::CommandLine", "неизвестный язык «%1»: можно ru или en");
 
 QString WrittenName(const QString& name) {
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
@@ -60,7 +85,8 @@ QString WrittenNames(const OptionRow& row) {
     for (const QString& name : row.Names) {
         written << WrittenName(name);
     }
-    return written.join(QStringLiteral(", "));
+    const QString value = row.ValueName.isEmpty() ? QString() : QLatin1Char(' ') + row.ValueName;
+    return written.join(QStringLiteral(", ")) + value;
 }
 
 void Print(std::FILE* stream, const QString& text) {
@@ -74,7 +100,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     // "-platform xcb" as the toolkit writes its options; "-h" and "-v" read the same either way.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const OptionRow& row : Options()) {
-        parser.addOption(QCommandLineOption(row.Names, row.Description));
+        parser.addOption(QCommandLineOption(row.Names, Tr(row.Description), row.ValueName));
     }
     for (const QString& name : kToolkitOptionsWithValue + kToolkitFlags) {
         QCommandLineOption option(name);
@@ -89,8 +115,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.What = CommandLine::Action::Refuse;
         const QStringList unknown = parser.unknownOptionNames();
         line.Error = unknown.isEmpty() ? parser.errorText()
-                                       : kUnknownOption.arg(WrittenName(unknown.front()));
+                                       : Tr(kUnknownOption).arg(WrittenName(unknown.front()));
         return line;
+    }
+    if (parser.isSet(kLanguageName)) {
+        line.ChosenLanguage = LanguageOfCode(parser.value(kLanguageName));
+        if (!line.ChosenLanguage) {
+            line.What = CommandLine::Action::Refuse;
+            line.Error = Tr(kUnknownLanguage).arg(parser.value(kLanguageName));
+            return line;
+        }
     }
     if (parser.isSet(kHelpName)) {
         line.What = CommandLine::Action::ShowHelp;
@@ -103,7 +137,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         line.What = CommandLine::Action::Refuse;
-        line.Error = kTooManyFiles.arg(files.size());
+        line.Error = Tr(kTooManyFiles).arg(files.size());
         return line;
     }
     if (!files.isEmpty()) {
@@ -121,7 +155,7 @@ QStringList ArgumentsOf(int argc, char** argv) {
 }
 
 QString HelpText() {
-    qsizetype width = kFileArgument.size();
+    qsizetype width = Tr(kFileArgument).size();
     for (const OptionRow& row : Options()) {
         width = std::max(width, WrittenNames(row).size());
     }
@@ -129,13 +163,13 @@ QString HelpText() {
         return QStringLiteral("  ") + names.leftJustified(width + 2) + description +
                QLatin1Char('\n');
     };
-    QString text = kUsage + QLatin1Char('\n') + kAbout + QStringLiteral("\n\n") + kOptionsHeading +
-                   QLatin1Char('\n');
+    QString text = Tr(kUsage) + QLatin1Char('\n') + Tr(kAbout) + QStringLiteral("\n\n") +
+                   Tr(kOptionsHeading) + QLatin1Char('\n');
     for (const OptionRow& row : Options()) {
-        text += entry(WrittenNames(row), row.Description);
+        text += entry(WrittenNames(row), Tr(row.Description));
     }
-    text += QLatin1Char('\n') + kArgumentsHeading + QLatin1Char('\n') +
-            entry(kFileArgument, kFileDescription);
+    text += QLatin1Char('\n') + Tr(kArgumentsHeading) + QLatin1Char('\n') +
+            entry(Tr(kFileArgument), Tr(kFileDescription));
     return text;
 }
 

@@ -1,9 +1,13 @@
-// The program's command line: "qor [FILE.qor]", with --help and --version. One table of options
-// makes both the parser and the help, so a new option is added in one place.
+// The program's command line: "qor [FILE.qor]", with --help, --version and --lang. One table of
+// options makes both the parser and the help, so a new option is added in one place.
 #pragma once
+
+#include "platform/Language.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace qor {
 
@@ -16,7 +20,9 @@ struct CommandLine {
     };
     Action What = Action::Start;
     QString DesignFile; // absolute; empty when none was given
-    QString Error;      // why the command line was refused
+    // The language for this run (--lang); none: the one the user chose last.
+    std::optional<Language> ChosenLanguage;
+    QString Error; // why the command line was refused
 };
 
 // The exit code of a command line that cannot be used.
@@ -31,7 +37,9 @@ QStringList ArgumentsOf(int argc, char** argv);
 QString HelpText();
 QString VersionText();
 
-// Prints what a command line other than Start asks for and returns the program's exit code.
+// Prints what a command line other than Start asks for and returns the program's exit code. The
+// texts are in the language installed (they are made with it: parse the line again after
+// installing it).
 int AnswerCommandLine(const CommandLine& line);
 
 } // namespace qor

@@ -4,7 +4,6 @@
 #include "forms/FrmMain.h"
 #include "forms/Icons.h"
 #include "platform/MessageBox.h"
-#include "platform/Translation.h"
 
 #include <QApplication>
 
@@ -12,8 +11,9 @@
 
 namespace qor {
 
-std::unique_ptr<TMainForm> StartMainWindow(const QString& designFile) {
-    LoadRussianTranslation();
+std::unique_ptr<TMainForm> StartMainWindow(const QString& designFile,
+                                           std::optional<Language> language) {
+    UseLanguage(language.value_or(RememberedLanguage()));
     QCoreApplication::setApplicationName(QStringLiteral("QOR"));
     QApplication::setWindowIcon(ProgramIcon());
     auto form = std::make_unique<TMainForm>();
@@ -28,9 +28,9 @@ std::unique_ptr<TMainForm> StartMainWindow(const QString& designFile) {
     return form;
 }
 
-int RunProgram(const QString& designFile) {
+int RunProgram(const QString& designFile, std::optional<Language> language) {
     try {
-        const std::unique_ptr<TMainForm> form = StartMainWindow(designFile);
+        const std::unique_ptr<TMainForm> form = StartMainWindow(designFile, language);
         QApplication::exec();
     } catch (const std::exception& error) {
         ShowException(error);

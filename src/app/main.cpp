@@ -1,6 +1,7 @@
 // QOR: two five-bar linkages, their parameters, their motion and their 3D scene.
 #include "app/CommandLine.h"
 #include "app/Startup.h"
+#include "platform/Language.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -9,10 +10,14 @@ int main(int argc, char** argv) {
     // Read before the application object is made, so that --help and --version need no display.
     const qor::CommandLine line = qor::ParseCommandLine(qor::ArgumentsOf(argc, argv));
     if (line.What != qor::CommandLine::Action::Start) {
-        return qor::AnswerCommandLine(line);
+        // No display is needed; the application object only carries the language of the answer,
+        // whose texts are made again once it is installed.
+        QCoreApplication app(argc, argv);
+        qor::UseLanguage(line.ChosenLanguage.value_or(qor::RememberedLanguage()));
+        return qor::AnswerCommandLine(qor::ParseCommandLine(qor::ArgumentsOf(argc, argv)));
     }
     // The 3D view's widgets and the engine's offscreen context share their OpenGL objects.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    return qor::RunProgram(line.DesignFile);
+    return qor::RunProgram(line.DesignFile, line.ChosenLanguage);
 }

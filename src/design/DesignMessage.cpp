@@ -2,6 +2,8 @@
 
 #include "design/DesignKeys.h"
 
+#include <vector>
+
 namespace qor {
 namespace {
 
@@ -21,63 +23,114 @@ std::string Quoted(const std::string& text) {
     return "'" + text.substr(0, cut) + (cut < text.size() ? "…'" : "'");
 }
 
-// "механизм 1" for [Mechanism1], "механизм 2" for [Mechanism2].
-std::string MechanismWords(const std::string& section) {
-    return section == MechanismSectionNames[0] ? "механизм 1" : "механизм 2";
+// Marks a source text for the translation tools, which read the macro's name; the text is
+// translated where the message is made, by the caller's function.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+constexpr const char* kContext = "qor::DesignMessage";
+
+// The template with %1, %2, ... replaced by the arguments in one pass, so that an argument that
+// holds "%2" itself stays as it is.
+std::string Fill(const std::string& pattern, const std::vector<std::string>& arguments) {
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const bool argument = pattern[i] == '%' && next >= '1' &&
+                              static_cast<std::size_t>(next - '1') < arguments.size();
+        if (argument) {
+            text += arguments[static_cast<std::size_t>(next - '1')];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
 }
 
-std::string Reason(const DesignError& e) {
+struct Message {
+    const char* pattern;
+    std::vector<std::string> arguments;
+};
+
+Message Reason(const DesignError& e) {
     switch (e.Reason) {
     case DesignErrorReason::TooLarge:
-        return "файл больше 1 МБ: это не файл конструкции";
+        return {
+            QT_TRANSLATE_NOOP("qor::DesignMessage", "файл больше 1 МБ: это не файл конструкции"),
+            {}};
     case DesignErrorReason::Empty:
-        return "файл пуст";
+        return {QT_TRANSLATE_NOOP("qor::DesignMessage", "файл пуст"), {}};
     case DesignErrorReason::BinaryData:
-        return "двоичные данные: это не текстовый файл";
+        return {QT_TRANSLATE_NOOP("qor::DesignMessage", "двоичные данные: это не текстовый файл"),
+                {}};
     case DesignErrorReason::NotUtf8:
-        return "текст не в кодировке UTF-8";
+        return {QT_TRANSLATE_NOOP("qor::DesignMessage", "текст не в кодировке UTF-8"), {}};
     case DesignErrorReason::NotKeyValue:
-        return Quoted(e.Text) + " — не заголовок раздела и не ключ=значение";
+        return {
+            QT_TRANSLATE_NOOP("qor::DesignMessage", "%1 — не заголовок раздела и не ключ=значение"),
+            {Quoted(e.Text)}};
     case DesignErrorReason::RepeatedSection:
-        return "раздел [" + e.Section + "] повторяется";
+        return {QT_TRANSLATE_NOOP("qor::DesignMessage", "раздел [%1] повторяется"), {e.Section}};
     case DesignErrorReason::RepeatedKey:
-        return "ключ " + e.Key + " повторяется в разделе [" + e.Section + "]";
+        return {QT_TRANSLATE_NOOP("qor::DesignMessage", "ключ %1 повторяется в разделе [%2]"),
+                {e.Key, e.Section}};
     case DesignErrorReason::NotANumber:
-        return Quoted(e.Text) + " — не число";
+        return {QT_TRANSLATE_NOOP("qor::DesignMessage", "%1 — не число"), {Quoted(e.Text)}};
     case DesignErrorReason::NotFinite:
-        return Quoted(e.Text) + " — не конечное число";
+        return {QT_TRANSLATE_NOOP("qor::DesignMessage", "%1 — не конечное число"),
+                {Quoted(e.Text)}};
     case DesignErrorReason::NotWholeNumber:
-        return Quoted(e.Text) + " — длина звена " + e.Key + " должна быть целым числом";
+        return {
+            QT_TRANSLATE_NOOP("qor::DesignMessage", "%1 — длина звена %2 должна быть целым числом"),
+            {Quoted(e.Text), e.Key}};
     case DesignErrorReason::LengthOutOfRange:
-        return Quoted(e.Text) + " — длина звена " + e.Key + " слишком велика";
+        return {QT_TRANSLATE_NOOP("qor::DesignMessage", "%1 — длина звена %2 слишком велика"),
+                {Quoted(e.Text), e.Key}};
     case DesignErrorReason::BadDrive:
-        return Quoted(e.Text) + " — " + e.Key + " может быть только +, - или off";
+        return {QT_TRANSLATE_NOOP("qor::DesignMessage", "%1 — %2 может быть только +, - или off"),
+                {Quoted(e.Text), e.Key}};
     case DesignErrorReason::BadFormat:
-        return Quoted(e.Text) + " — не номер формата";
+        return {QT_TRANSLATE_NOOP("qor::DesignMessage", "%1 — не номер формата"), {Quoted(e.Text)}};
     case DesignErrorReason::NewerFormat:
-        return "файл формата " + e.Text + ", а эта версия QOR читает только формат " +
-               std::to_string(DesignFormat) + ": нужна более новая версия программы";
+        return {QT_TRANSLATE_NOOP(kContext,
+                                  "файл формата %1, а эта версия QOR читает только формат "
+                                  "%2: нужна более новая версия программы"),
+                {e.Text, std::to_string(DesignFormat)}};
     case DesignErrorReason::MissingSection:
-        return "нет раздела [" + e.Section + "]";
+        return {QT_TRANSLATE_NOOP("qor::DesignMessage", "нет раздела [%1]"), {e.Section}};
     case DesignErrorReason::MissingKey:
-        return "в разделе [" + e.Section + "] нет ключа " + e.Key;
+        return {QT_TRANSLATE_NOOP("qor::DesignMessage", "в разделе [%1] нет ключа %2"),
+                {e.Section, e.Key}};
     case DesignErrorReason::CouplersDiffer:
-        return "L2 ≠ L3";
+        return {"L2 ≠ L3", {}};
     case DesignErrorReason::DoesNotClose:
-        return MechanismWords(e.Section) +
-               " не замыкается при всех положениях: нужно L2+L3 >= L1 + L4 + sqrt(a*a + b*b)";
+        return {e.Section == MechanismSectionNames[0]
+                    ? QT_TRANSLATE_NOOP("qor::DesignMessage",
+                                        "механизм 1 не замыкается при всех положениях: "
+                                        "нужно L2+L3 >= L1 + L4 + sqrt(a*a + b*b)")
+                    : QT_TRANSLATE_NOOP("qor::DesignMessage",
+                                        "механизм 2 не замыкается при всех положениях: "
+                                        "нужно L2+L3 >= L1 + L4 + sqrt(a*a + b*b)"),
+                {}};
     }
-    return {};
+    return {"", {}};
 }
 
 } // namespace
 
-std::string DesignErrorMessage(const DesignError& error) {
-    const std::string reason = Reason(error);
+std::string DesignErrorMessage(const DesignError& error, const DesignTextTranslator& translate) {
+    const auto text = [&translate](const char* source) {
+        return translate ? translate(kContext, source) : std::string(source);
+    };
+    const Message reason = Reason(error);
+    const std::string shown = Fill(text(reason.pattern), reason.arguments);
     if (error.Line == 0) {
-        return reason;
+        return shown;
     }
-    return "строка " + std::to_string(error.Line) + ": " + reason;
+    return Fill(text(QT_TRANSLATE_NOOP("qor::DesignMessage", "строка %1: %2")),
+                {std::to_string(error.Line), shown});
 }
 
 } // namespace qor

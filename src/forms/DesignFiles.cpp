@@ -5,6 +5,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/SmallFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <string>
@@ -12,26 +13,34 @@
 namespace qor {
 namespace {
 
+std::string Translated(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
+QString Tr(const char* source) {
+    return QCoreApplication::translate("qor::DesignFiles", source);
+}
+
 QString FileFaultText(const FileReadError& error) {
     switch (error.Fault) {
     case FileReadFault::Missing:
-        return QStringLiteral("файл не найден");
+        return Tr(QT_TRANSLATE_NOOP("qor::DesignFiles", "файл не найден"));
     case FileReadFault::Folder:
-        return QStringLiteral("это папка, а не файл");
+        return Tr(QT_TRANSLATE_NOOP("qor::DesignFiles", "это папка, а не файл"));
     case FileReadFault::NotAFile:
-        return QStringLiteral("это не обычный файл");
+        return Tr(QT_TRANSLATE_NOOP("qor::DesignFiles", "это не обычный файл"));
     case FileReadFault::Unreadable:
-        return QStringLiteral("файл не читается: %1").arg(error.Reason);
+        return Tr(QT_TRANSLATE_NOOP("qor::DesignFiles", "файл не читается: %1")).arg(error.Reason);
     case FileReadFault::TooLarge:
         break;
     }
     DesignError tooLarge;
     tooLarge.Reason = DesignErrorReason::TooLarge;
-    return QString::fromStdString(DesignErrorMessage(tooLarge));
+    return QString::fromStdString(DesignErrorMessage(tooLarge, Translated));
 }
 
 QString CannotOpen(const QString& path, const QString& reason) {
-    return QStringLiteral("Не удаётся открыть «%1»: %2")
+    return Tr(QT_TRANSLATE_NOOP("qor::DesignFiles", "Не удаётся открыть «%1»: %2"))
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -46,7 +55,7 @@ std::variant<Design, QString> ReadDesignFile(const QString& path) {
     const DesignOrError read =
         ReadDesign(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     if (const auto* error = std::get_if<DesignError>(&read)) {
-        return CannotOpen(path, QString::fromStdString(DesignErrorMessage(*error)));
+        return CannotOpen(path, QString::fromStdString(DesignErrorMessage(*error, Translated)));
     }
     return std::get<Design>(read);
 }

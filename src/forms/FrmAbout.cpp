@@ -2,8 +2,10 @@
 
 #include "forms/DialogFrame.h"
 #include "forms/Icons.h"
+#include "forms/TranslatedTexts.h"
 #include "forms/Widgets.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,7 +16,7 @@ namespace qor {
 
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("О программе"));
+    texts_.WindowTitle(this, QT_TR_NOOP("О программе"));
     // The box closes with OK or Escape.
     setWindowFlags(kNoTitleButtons);
 
@@ -24,7 +26,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
 
     laTitle = CreateLabel(QStringLiteral("QOR"), QStringLiteral("laTitle"));
     SetBold(laTitle, 1.6);
-    laVersion = CreateLabel(QStringLiteral("Версия 1.0"), QStringLiteral("laVersion"));
+    laVersion = texts_.Text(CreateLabel({}, QStringLiteral("laVersion")), QT_TR_NOOP("Версия 1.0"));
 
     auto* panel = new QFrame;
     panel->setObjectName(QStringLiteral("paAbout"));
@@ -39,7 +41,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     content->addLayout(texts);
     content->addStretch();
 
-    bbOK = Named(new QPushButton(QStringLiteral("ОК")), QStringLiteral("bbOK"));
+    bbOK = texts_.Text(Named(new QPushButton, QStringLiteral("bbOK")), QT_TR_NOOP("ОК"));
     bbOK->setDefault(true);
     connect(bbOK, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -47,6 +49,13 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(panel);
     layout->addWidget(bbOK, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TAboutForm::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        texts_.Retranslate();
+    }
 }
 
 } // namespace qor

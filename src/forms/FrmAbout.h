@@ -2,6 +2,8 @@
 // version and an OK button; it has no title-bar buttons and closes with OK or Escape.
 #pragma once
 
+#include "forms/TranslatedTexts.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -15,11 +17,16 @@ class TAboutForm : public QDialog {
 public:
     explicit TAboutForm(QWidget* parent = nullptr);
 
+protected:
+    // A change of language shows every text again in the new language.
+    void changeEvent(QEvent* event) override;
+
 private:
     QLabel* imProgram = nullptr;
     QLabel* laTitle = nullptr;
     QLabel* laVersion = nullptr;
     QPushButton* bbOK = nullptr;
+    TranslatedTexts texts_{"qor::TAboutForm"};
 };
 
 } // namespace qor

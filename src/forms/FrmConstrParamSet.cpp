@@ -8,6 +8,8 @@
 #include "platform/NumberText.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGroupBox>
@@ -26,12 +28,16 @@
 namespace qor {
 namespace {
 
-const QStringList kWarningLines = {
-    QStringLiteral("Для того, чтобы механизм при запуске не развалился при"),
-    QStringLiteral("первом же шаге выбирайте следующие длины звеньев :"),
-    QStringLiteral("L2+L3 >= L1 + L4 + sqrt(a*a + b*b)"),
-    QStringLiteral("Длины L1 и L4 могут быть любыми (в разумных пределах)."),
-    QStringLiteral("Длины L2 и L3 должны быть одинаковыми !"),
+// The memo's lines; the rule between them is the same in every language.
+const char* const kWarningLines[] = {
+    QT_TRANSLATE_NOOP("qor::TConstructionParamForm",
+                      "Для того, чтобы механизм при запуске не развалился при"),
+    QT_TRANSLATE_NOOP("qor::TConstructionParamForm",
+                      "первом же шаге выбирайте следующие длины звеньев :"),
+    "L2+L3 >= L1 + L4 + sqrt(a*a + b*b)",
+    QT_TRANSLATE_NOOP("qor::TConstructionParamForm",
+                      "Длины L1 и L4 могут быть любыми (в разумных пределах)."),
+    QT_TRANSLATE_NOOP("qor::TConstructionParamForm", "Длины L2 и L3 должны быть одинаковыми !"),
 };
 
 // Mechanism 2's controls are named like mechanism 1's with the suffix "_2" before "Combo"
@@ -58,8 +64,8 @@ QComboBox* CreateLengthCombo(const QString& name, const QString& text) {
     return combo;
 }
 
-QLabel* CreateHeading(const QString& text) {
-    QLabel* heading = CreateLabel(text);
+QLabel* CreateHeading(TranslatedTexts& texts, const char* text) {
+    QLabel* heading = texts.Text(CreateLabel({}), text);
     SetBold(heading);
     return heading;
 }
@@ -81,16 +87,16 @@ TConstructionParamForm::TConstructionParamForm(Mechanism& mechanism1, Mechanism&
                                                bool& ParamsAccepted, QWidget* parent)
     : QDialog(parent), records_{&mechanism1, &mechanism2}, ParamsAccepted_(ParamsAccepted) {
     setObjectName(QStringLiteral("ConstructionParamForm"));
-    setWindowTitle(QStringLiteral("Параметры механизмов"));
+    texts_.WindowTitle(this, QT_TR_NOOP("Параметры механизмов"));
     setWindowFlags(kCloseBoxOnly);
 
     auto* groups = new QHBoxLayout;
-    groups->addWidget(CreateGroup(1, QStringLiteral(" Механизм 1(горизонтальный) : ")));
-    groups->addWidget(CreateGroup(2, QStringLiteral(" Механизм 2(вертикальный) : ")));
+    groups->addWidget(CreateGroup(1, QT_TR_NOOP(" Механизм 1(горизонтальный) : ")));
+    groups->addWidget(CreateGroup(2, QT_TR_NOOP(" Механизм 2(вертикальный) : ")));
 
-    bbOK = Named(new QPushButton(QStringLiteral("ОК")), QStringLiteral("bbOK"));
+    bbOK = texts_.Text(Named(new QPushButton, QStringLiteral("bbOK")), QT_TR_NOOP("ОК"));
     bbOK->setDefault(true);
-    bbCancel = CreateButton(QStringLiteral("bbCancel"), QStringLiteral("Отменить"));
+    bbCancel = texts_.Text(CreateButton(QStringLiteral("bbCancel"), {}), QT_TR_NOOP("Отменить"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(bbOK);
@@ -127,7 +133,7 @@ TConstructionParamForm::TConstructionParamForm(Mechanism& mechanism1, Mechanism&
             [this](const QString& text) { L2_2ComboChange(text); });
 }
 
-QGroupBox* TConstructionParamForm::CreateGroup(int k, const QString& title) {
+QGroupBox* TConstructionParamForm::CreateGroup(int k, const char* title) {
     Entries& e = entries_[static_cast<std::size_t>(k - 1)];
     e.edA = CreateEdit(EditName("edA", k), QStringLiteral("3"));
     e.edB = CreateEdit(EditName("edB", k), QStringLiteral("0"));
@@ -140,25 +146,31 @@ QGroupBox* TConstructionParamForm::CreateGroup(int k, const QString& title) {
     e.edfi0 = CreateEdit(EditName("edfi0", k), QStringLiteral("0"));
     e.edgamma0 = CreateEdit(EditName("edgamma0", k), QStringLiteral("0"));
 
-    auto* group = new QGroupBox(title);
+    auto* group = texts_.Text(new QGroupBox, title);
     auto* form = new QFormLayout(group);
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    const auto addSection = [form](const QString& heading) {
+    const auto addSection = [this, form](const char* heading) {
         form->addItem(new QSpacerItem(0, 6));
-        form->addRow(CreateHeading(heading));
+        form->addRow(CreateHeading(texts_, heading));
     };
     form->addRow(QStringLiteral("a :"), e.edA);
     form->addRow(QStringLiteral("b :"), e.edB);
-    addSection(QStringLiteral("Длина звена (см) :"));
+    addSection(QT_TR_NOOP("Длина звена (см) :"));
     form->addRow(QStringLiteral("L1 :"), e.L1Combo);
     form->addRow(QStringLiteral("L2 :"), e.L2Combo);
     form->addRow(QStringLiteral("L3 :"), e.L3Combo);
     form->addRow(QStringLiteral("L4 :"), e.L4Combo);
-    addSection(QStringLiteral("Угловая скорость (градусы) :"));
-    form->addRow(QStringLiteral("звена 1 :"), e.edVelocity1);
-    form->addRow(QStringLiteral("звена 4 :"), e.edVelocity4);
-    addSection(QStringLiteral("Начальный угол (градусы) :"));
+    addSection(QT_TR_NOOP("Угловая скорость (градусы) :"));
+    // The caption names its entry to a screen reader, as a caption given as text would.
+    const auto addCaptioned = [this, form](const char* caption, QLineEdit* entry) {
+        QLabel* label = texts_.Text(CreateLabel({}), caption);
+        label->setBuddy(entry);
+        form->addRow(label, entry);
+    };
+    addCaptioned(QT_TR_NOOP("звена 1 :"), e.edVelocity1);
+    addCaptioned(QT_TR_NOOP("звена 4 :"), e.edVelocity4);
+    addSection(QT_TR_NOOP("Начальный угол (градусы) :"));
     form->addRow(QStringLiteral("fi0 :"), e.edfi0);
     form->addRow(QStringLiteral("gamma0 :"), e.edgamma0);
     return group;
@@ -171,7 +183,8 @@ QWidget* TConstructionParamForm::CreateWarningPanel() {
     panel->setObjectName(QStringLiteral("pnWarning"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    QLabel* title = CreateLabel(QStringLiteral("Внимание !"), QStringLiteral("laWarning"));
+    QLabel* title =
+        texts_.Text(CreateLabel({}, QStringLiteral("laWarning")), QT_TR_NOOP("Внимание !"));
     title->setAlignment(Qt::AlignCenter);
     SetBold(title);
     QPalette titlePalette = title->palette();
@@ -190,20 +203,34 @@ QWidget* TConstructionParamForm::CreateWarningPanel() {
     QTextOption centred = memo->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);
     memo->document()->setDefaultTextOption(centred);
-    memo->setPlainText(kWarningLines.join(QLatin1Char('\n')));
-    memo->setAccessibleName(title->text());
-    // Wide enough for the longest line, tall enough for all five: no line wraps or scrolls.
-    QTextDocument probe;
-    probe.setDefaultFont(memo->font());
-    probe.setDocumentMargin(memo->document()->documentMargin());
-    probe.setPlainText(memo->toPlainText());
-    memo->setMinimumWidth(static_cast<int>(std::ceil(probe.idealWidth())));
-    memo->setFixedHeight(static_cast<int>(std::ceil(probe.size().height())));
+    texts_.AccessibleName(memo, QT_TR_NOOP("Внимание !"));
+    // Each line is translated by itself; the rule among them reads the same in every language.
+    texts_.Set(memo, TextPart::Text, kWarningLines[0], [memo](const QString&) {
+        QStringList lines;
+        for (const char* line : kWarningLines) {
+            lines << QCoreApplication::translate("qor::TConstructionParamForm", line);
+        }
+        memo->setPlainText(lines.join(QLatin1Char('\n')));
+        // Wide enough for the longest line, tall enough for all five: no line wraps or scrolls.
+        QTextDocument probe;
+        probe.setDefaultFont(memo->font());
+        probe.setDocumentMargin(memo->document()->documentMargin());
+        probe.setPlainText(memo->toPlainText());
+        memo->setMinimumWidth(static_cast<int>(std::ceil(probe.idealWidth())));
+        memo->setFixedHeight(static_cast<int>(std::ceil(probe.size().height())));
+    });
 
     auto* layout = new QVBoxLayout(panel);
     layout->addWidget(title);
     layout->addWidget(memo);
     return panel;
+}
+
+void TConstructionParamForm::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        texts_.Retranslate();
+    }
 }
 
 void TConstructionParamForm::showEvent(QShowEvent* event) {
@@ -246,10 +273,10 @@ bool TConstructionParamForm::ReadMechanism(int k) {
         return true;
     }
     ShowMessageBox(this,
-                   QStringLiteral("Пожалуйста, выберите другие длины звеньев и расстояния a и b !\n"
-                                  "На основе выбраных создать механизм %1 не получается!")
+                   tr("Пожалуйста, выберите другие длины звеньев и расстояния a и b !\n"
+                      "На основе выбраных создать механизм %1 не получается!")
                        .arg(k),
-                   QStringLiteral("Ошибка !"), MsgIcon::Warning, MsgButtons::Ok);
+                   tr("Ошибка !"), MsgIcon::Warning, MsgButtons::Ok);
     return false;
 }
 
@@ -274,10 +301,9 @@ bool TConstructionParamForm::AcceptMechanism(int k, bool filled) {
         return true;
     }
     ShowMessageBox(this,
-                   k == 1
-                       ? QStringLiteral("Проверьте правильность параметров у первого механизма !")
-                       : QStringLiteral("Проверьте правильность параметров у второго механизма !"),
-                   QStringLiteral("Программное сообщение !"), MsgIcon::None, MsgButtons::Ok);
+                   k == 1 ? tr("Проверьте правильность параметров у первого механизма !")
+                          : tr("Проверьте правильность параметров у второго механизма !"),
+                   tr("Программное сообщение !"), MsgIcon::None, MsgButtons::Ok);
     return false;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/Design.h"
+#include "forms/TranslatedTexts.h"
 #include "kinematics/Mechanism.h"
 
 #include <QDialog>
@@ -41,6 +42,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A change of language shows every text again in the new language.
+    void changeEvent(QEvent* event) override;
 
 private:
     // The entries of one mechanism; mechanism 2's object names carry the suffix "_2".
@@ -57,7 +60,7 @@ private:
         QLineEdit* edgamma0 = nullptr;
     };
 
-    QGroupBox* CreateGroup(int k, const QString& title);
+    QGroupBox* CreateGroup(int k, const char* title);
     QWidget* CreateWarningPanel();
 
     void bbOKClick();
@@ -80,6 +83,7 @@ private:
     std::array<MechanismDesign, 2> values_;
     QPushButton* bbOK = nullptr;
     QPushButton* bbCancel = nullptr;
+    TranslatedTexts texts_{"qor::TConstructionParamForm"};
 };
 
 } // namespace qor

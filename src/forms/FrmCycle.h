@@ -30,7 +30,14 @@ public:
     // The running mechanisms have made one advance.
     void Stepped();
 
+protected:
+    // A change of language shows the title and the tabs in the new language; each page sees to
+    // its own texts.
+    void changeEvent(QEvent* event) override;
+
 private:
+    void Retranslate();
+
     QTabWidget* tabs_ = nullptr;
     std::array<TCyclePage*, 2> pages_{};
 };

@@ -44,7 +44,7 @@ bool InDegrees(CycleColumn column) {
 }
 
 QString CurveName(CycleColumn column) {
-    return CycleText::CurveNames.value(static_cast<int>(column));
+    return CycleText::CurveNames().value(static_cast<int>(column));
 }
 
 // The axis labels use the program's decimal separator and no group separator.
@@ -151,14 +151,15 @@ void TCycleChartView::SetCycle(const Cycle& cycle, const std::vector<double>& ax
     }
     const auto [xLow, xHigh] = std::minmax_element(axis.begin(), axis.end());
     const Range xRange = *xHigh > *xLow ? Range{*xLow, *xHigh} : Padded({*xLow, *xHigh}, 0);
-    const QString xTitle = !PlotsOverDrivenAngle(cycle)        ? CycleText::StepAxis
-                           : cycle.Drive == DrivenLinks::Link1 ? CycleText::FiAxis
-                                                               : CycleText::GammaAxis;
+    const QString xTitle = !PlotsOverDrivenAngle(cycle) ? CycleText::Tr(CycleText::StepAxis)
+                           : cycle.Drive == DrivenLinks::Link1
+                               ? CycleText::Tr(CycleText::FiAxis)
+                               : CycleText::Tr(CycleText::GammaAxis);
     plot->addAxis(CreateAxis(xTitle, xRange, NiceInterval(xRange)), Qt::AlignBottom);
     if (kind_ == CyclePlotKind::Transmission) {
-        plot->addAxis(
-            CreateAxis(CycleText::DegreesAxis, {0.0, kTransmissionTop}, kTransmissionTick),
-            Qt::AlignLeft);
+        plot->addAxis(CreateAxis(CycleText::Tr(CycleText::DegreesAxis), {0.0, kTransmissionTop},
+                                 kTransmissionTick),
+                      Qt::AlignLeft);
         AddTransmissionMarks(figures);
     }
     AddCurves(columns_);
@@ -204,8 +205,9 @@ void TCycleChartView::AddCurves(const std::vector<CycleColumn>& columns) {
     QAbstractAxis* xAxis = plot->axes(Qt::Horizontal).front();
     if (plot->axes(Qt::Vertical).isEmpty()) {
         const Range yRange = Padded(range, 0.05);
-        plot->addAxis(CreateAxis(InDegrees(columns.front()) ? CycleText::DegreesAxis
-                                                            : CycleText::CentimetresAxis,
+        plot->addAxis(CreateAxis(InDegrees(columns.front())
+                                     ? CycleText::Tr(CycleText::DegreesAxis)
+                                     : CycleText::Tr(CycleText::CentimetresAxis),
                                  yRange, NiceInterval(yRange)),
                       Qt::AlignLeft);
     }
@@ -229,19 +231,19 @@ void TCycleChartView::AddTransmissionMarks(const CycleFigures& figures) {
     // The area does not own its edges: as its children they go with it.
     upper->setParent(band);
     lower->setParent(band);
-    band->setName(CycleText::TransmissionBand);
+    band->setName(CycleText::Tr(CycleText::TransmissionBand));
     band->setPen(Qt::NoPen);
     band->setBrush(QColor(0x3c, 0xb0, 0x3c, 0x40));
     plot->addSeries(band);
 
     struct Mark {
         const std::optional<TransmissionExtreme>* extreme;
-        const QString* name;
+        const char* name;
         QColor colour;
     };
     const Mark marks[] = {
-        {&figures.SmallestTransmission, &CycleText::SmallestMark, QColor(0x20, 0x50, 0xd0)},
-        {&figures.LargestTransmission, &CycleText::LargestMark, QColor(0xd0, 0x60, 0x10)},
+        {&figures.SmallestTransmission, CycleText::SmallestMark, QColor(0x20, 0x50, 0xd0)},
+        {&figures.LargestTransmission, CycleText::LargestMark, QColor(0xd0, 0x60, 0x10)},
     };
     for (const Mark& mark : marks) {
         if (!*mark.extreme) {
@@ -250,7 +252,7 @@ void TCycleChartView::AddTransmissionMarks(const CycleFigures& figures) {
         const TransmissionExtreme& extreme = **mark.extreme;
         const double degrees = Degrees(extreme.Angle);
         auto* point = new QScatterSeries;
-        point->setName(*mark.name);
+        point->setName(CycleText::Tr(mark.name));
         point->setColor(mark.colour);
         point->setBorderColor(mark.colour.darker());
         point->setMarkerSize(10);
@@ -304,11 +306,12 @@ int TCycleChartView::RowNearest(double axisValue) const {
 
 QString TCycleChartView::HoverText(int row) const {
     const CycleRow& shown = cycle_->Rows[static_cast<std::size_t>(row)];
-    QStringList lines{CycleText::HoverStep.arg(shown.Step)};
+    QStringList lines{CycleText::Tr(CycleText::HoverStep).arg(shown.Step)};
     for (CycleColumn column : columns_) {
-        lines.push_back(CycleText::HoverValue.arg(
-            CurveName(column), RealToFixedText(ColumnValue(shown, column)),
-            InDegrees(column) ? CycleText::DegreesUnit : CycleText::CentimetresUnit));
+        lines.push_back(CycleText::Tr(CycleText::HoverValue)
+                            .arg(CurveName(column), RealToFixedText(ColumnValue(shown, column)),
+                                 InDegrees(column) ? CycleText::Tr(CycleText::DegreesUnit)
+                                                   : CycleText::Tr(CycleText::CentimetresUnit)));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -347,7 +350,7 @@ QByteArray TCycleChartView::Picture(PictureFormat format) {
         svg.setOutputDevice(&buffer);
         svg.setSize(source.size());
         svg.setViewBox(source);
-        svg.setTitle(CycleText::DockTitle);
+        svg.setTitle(CycleText::Tr(CycleText::DockTitle));
         QPainter painter(&svg);
         render(&painter, QRectF(source), source);
         painter.end();

@@ -11,6 +11,7 @@
 #include "platform/NumberText.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -25,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace qor {
 namespace {
@@ -43,7 +45,8 @@ double Degrees(double radians) {
 }
 
 QString RangeText(const QString& name, double low, double high) {
-    return CycleText::CoordinateRange.arg(name, RealToFixedText(low), RealToFixedText(high));
+    return CycleText::Tr(CycleText::CoordinateRange)
+        .arg(name, RealToFixedText(low), RealToFixedText(high));
 }
 
 QString TransmissionText(const CycleFigures& figures) {
@@ -52,7 +55,8 @@ QString TransmissionText(const CycleFigures& figures) {
     }
     const TransmissionExtreme& low = *figures.SmallestTransmission;
     const TransmissionExtreme& high = *figures.LargestTransmission;
-    return CycleText::TransmissionRange.arg(RealToFixedText(Degrees(low.Angle)))
+    return CycleText::Tr(CycleText::TransmissionRange)
+        .arg(RealToFixedText(Degrees(low.Angle)))
         .arg(low.Step)
         .arg(RealToFixedText(Degrees(high.Angle)))
         .arg(high.Step);
@@ -93,7 +97,7 @@ QLabel* CreateFigureLabel(const QString& name) {
 TCyclePage::TCyclePage(const Mechanism& mechanism, int number, QWidget* parent)
     : QWidget(parent), mechanism_(mechanism), number_(number), writeSteps_(&PlainWriteSteps()) {
     setObjectName(QStringLiteral("CyclePage%1").arg(number));
-    notDriven_ = CreateLabel(CycleText::NotDriven, QStringLiteral("laNotDriven"));
+    notDriven_ = CreateLabel({}, QStringLiteral("laNotDriven"));
     notDriven_->setWordWrap(true);
     notDriven_->setAlignment(Qt::AlignCenter);
     notDriven_->setMargin(24);
@@ -111,8 +115,8 @@ TCyclePage::TCyclePage(const Mechanism& mechanism, int number, QWidget* parent)
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
 
-    bbSaveTable = CreateButton(QStringLiteral("bbSaveTable"), CycleText::SaveTable);
-    bbSavePlot = CreateButton(QStringLiteral("bbSavePlot"), CycleText::SavePlot);
+    bbSaveTable = CreateButton(QStringLiteral("bbSaveTable"), {});
+    bbSavePlot = CreateButton(QStringLiteral("bbSavePlot"), {});
     connect(bbSaveTable, &QPushButton::clicked, this, [this] { bbSaveTableClick(); });
     connect(bbSavePlot, &QPushButton::clicked, this, [this] { bbSavePlotClick(); });
     auto* buttons = new QHBoxLayout;
@@ -132,20 +136,51 @@ TCyclePage::TCyclePage(const Mechanism& mechanism, int number, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(stack_);
+    Retranslate();
+}
+
+void TCyclePage::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+    }
+}
+
+void TCyclePage::Retranslate() {
+    notDriven_->setText(CycleText::Tr(CycleText::NotDriven));
+    bbSaveTable->setText(CycleText::Tr(CycleText::SaveTable));
+    bbSavePlot->setText(CycleText::Tr(CycleText::SavePlot));
+    const char* const plots[] = {CycleText::AnglesTab, CycleText::PointBTab,
+                                 CycleText::TransmissionTab};
+    for (int tab = 0; tab < plots_->count(); ++tab) {
+        plots_->setTabText(tab, CycleText::Tr(plots[tab]));
+    }
+    figuresBox_->setTitle(CycleText::Tr(CycleText::FiguresTitle));
+    const std::pair<QLabel*, const char*> figures[] = {{laClosingMargin, CycleText::ClosingMargin},
+                                                       {laTransmission, CycleText::Transmission},
+                                                       {laRangeOfB, CycleText::RangeOfB},
+                                                       {laCycleLength, CycleText::CycleLength}};
+    auto* form = static_cast<QFormLayout*>(figuresBox_->layout());
+    for (const auto& [field, caption] : figures) {
+        static_cast<QLabel*>(form->labelForField(field))->setText(CycleText::Tr(caption));
+    }
+    model_->headerDataChanged(Qt::Horizontal, 0, CycleColumnCount - 1);
+    if (!stale_) {
+        ShowFigures(figures_);
+        chartDrawn_ = {};
+        DrawShownChart();
+        ShowCurrentRow();
+    }
 }
 
 QWidget* TCyclePage::CreatePlots() {
     plots_ = Named(new QTabWidget, QStringLiteral("CyclePlots"));
     plots_->setDocumentMode(true);
-    const std::pair<CyclePlotKind, const QString*> plots[] = {
-        {CyclePlotKind::Angles, &CycleText::AnglesTab},
-        {CyclePlotKind::PointB, &CycleText::PointBTab},
-        {CyclePlotKind::Transmission, &CycleText::TransmissionTab},
-    };
-    for (const auto& [kind, caption] : plots) {
+    for (CyclePlotKind kind :
+         {CyclePlotKind::Angles, CyclePlotKind::PointB, CyclePlotKind::Transmission}) {
         auto* chart = new TCycleChartView(kind);
         charts_[static_cast<std::size_t>(kind)] = chart;
-        plots_->addTab(chart, *caption);
+        plots_->addTab(chart, QString());
     }
     connect(plots_, &QTabWidget::currentChanged, this, [this] {
         DrawShownChart();
@@ -159,15 +194,16 @@ QWidget* TCyclePage::CreateFigures() {
     laTransmission = CreateFigureLabel(QStringLiteral("laTransmission"));
     laRangeOfB = CreateFigureLabel(QStringLiteral("laRangeOfB"));
     laCycleLength = CreateFigureLabel(QStringLiteral("laCycleLength"));
-    auto* figures = Named(new QGroupBox(CycleText::FiguresTitle), QStringLiteral("gbFigures"));
-    auto* form = new QFormLayout(figures);
+    figuresBox_ = Named(new QGroupBox, QStringLiteral("gbFigures"));
+    auto* form = new QFormLayout(figuresBox_);
     form->setRowWrapPolicy(QFormLayout::WrapAllRows);
-    form->addRow(CycleText::ClosingMargin, laClosingMargin);
-    form->addRow(CycleText::Transmission, laTransmission);
-    form->addRow(CycleText::RangeOfB, laRangeOfB);
-    form->addRow(CycleText::CycleLength, laCycleLength);
-    figures->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-    return figures;
+    for (QLabel* figure : {laClosingMargin, laTransmission, laRangeOfB, laCycleLength}) {
+        QLabel* caption = CreateLabel({});
+        caption->setBuddy(figure);
+        form->addRow(caption, figure);
+    }
+    figuresBox_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    return figuresBox_;
 }
 
 QTableView* TCyclePage::CreateTable() {
@@ -189,7 +225,7 @@ QTableView* TCyclePage::CreateTable() {
     const QFontMetrics metrics = table_->fontMetrics();
     for (int column = 0; column < CycleColumnCount; ++column) {
         const QString& sample = column == 0 ? kWidestStep : kWidestValue;
-        const int header = metrics.horizontalAdvance(CycleText::TableHeaders.value(column));
+        const int header = metrics.horizontalAdvance(CycleText::TableHeaders().value(column));
         columns->resizeSection(column, std::max(metrics.horizontalAdvance(sample), header) + 24);
     }
     columns->setSortIndicator(0, Qt::AscendingOrder);
@@ -268,7 +304,8 @@ void TCyclePage::DrawShownChart() {
 }
 
 void TCyclePage::ShowFigures(const CycleFigures& figures) {
-    laClosingMargin->setText(CycleText::Centimetres.arg(RealToFixedText(figures.ClosingMargin)));
+    laClosingMargin->setText(
+        CycleText::Tr(CycleText::Centimetres).arg(RealToFixedText(figures.ClosingMargin)));
     laTransmission->setText(TransmissionText(figures));
     QStringList range;
     if (const std::optional<PlaneRange>& b = figures.RangeOfB) {
@@ -281,10 +318,11 @@ void TCyclePage::ShowFigures(const CycleFigures& figures) {
     }
     laRangeOfB->setText(range.join(QLatin1Char('\n')));
     const QString length = QString::number(figures.CycleLength);
-    laCycleLength->setText(!cycle_.Closed ? CycleText::NotClosed.arg(length)
-                           : cycle_.RepeatsFrom > 0
-                               ? CycleText::RepeatsFrom.arg(length).arg(cycle_.RepeatsFrom)
-                               : length);
+    laCycleLength->setText(
+        !cycle_.Closed ? CycleText::Tr(CycleText::NotClosed).arg(length)
+        : cycle_.RepeatsFrom > 0
+            ? CycleText::Tr(CycleText::RepeatsFrom).arg(length).arg(cycle_.RepeatsFrom)
+            : length);
 }
 
 void TCyclePage::ShowCurrentRow() {
@@ -313,8 +351,8 @@ void TCyclePage::ShowCurrentRow() {
 bool TCyclePage::Save(const QString& path, const QByteArray& bytes) {
     if (const std::optional<FileWriteError> error =
             WriteFileAtomically(path, bytes, *writeSteps_)) {
-        ShowMessageBox(window(), FileWriteErrorText(path, *error), CycleText::ErrorCaption,
-                       MsgIcon::Warning, MsgButtons::Ok);
+        ShowMessageBox(window(), FileWriteErrorText(path, *error),
+                       CycleText::Tr(CycleText::ErrorCaption), MsgIcon::Warning, MsgButtons::Ok);
         return false;
     }
     return true;
@@ -331,9 +369,10 @@ bool TCyclePage::SavePlot(const QString& path) {
 
 void TCyclePage::bbSaveTableClick() {
     int filter = 0;
-    const QString path = AskSavePath(this, CycleText::SaveTableTitle,
-                                     CycleText::TableFile.arg(number_), CycleText::TableFilters,
-                                     {QStringLiteral("csv"), QStringLiteral("csv")}, filter);
+    const QString path =
+        AskSavePath(this, CycleText::Tr(CycleText::SaveTableTitle),
+                    CycleText::Tr(CycleText::TableFile).arg(number_), CycleText::TableFilters(),
+                    {QStringLiteral("csv"), QStringLiteral("csv")}, filter);
     if (!path.isEmpty()) {
         SaveTable(path, filter == 1 ? CsvStyle::Semicolon : CsvStyle::Comma);
     }
@@ -342,8 +381,9 @@ void TCyclePage::bbSaveTableClick() {
 void TCyclePage::bbSavePlotClick() {
     int filter = 0;
     const QString path =
-        AskSavePath(this, CycleText::SavePlotTitle, CycleText::PlotFile.arg(number_),
-                    CycleText::PlotFilters, {QStringLiteral("png"), QStringLiteral("svg")}, filter);
+        AskSavePath(this, CycleText::Tr(CycleText::SavePlotTitle),
+                    CycleText::Tr(CycleText::PlotFile).arg(number_), CycleText::PlotFilters(),
+                    {QStringLiteral("png"), QStringLiteral("svg")}, filter);
     if (!path.isEmpty()) {
         SavePlot(path);
     }

@@ -12,6 +12,7 @@
 #include <array>
 #include <vector>
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -56,8 +57,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A change of language shows every text again in the new language, the plots and the
+    // figures included.
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Sets the page's fixed texts; with a cycle shown, its figures and its plot again.
+    void Retranslate();
     QWidget* CreatePlots();
     QWidget* CreateFigures();
     QTableView* CreateTable();
@@ -83,6 +89,7 @@ private:
 
     QStackedWidget* stack_ = nullptr;
     QLabel* notDriven_ = nullptr;
+    QGroupBox* figuresBox_ = nullptr;
     QTabWidget* plots_ = nullptr;
     std::array<TCycleChartView*, 3> charts_{};
     CycleFigures figures_;

@@ -52,7 +52,7 @@ QVariant TCycleTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant TCycleTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-        return CycleText::TableHeaders.value(section);
+        return CycleText::TableHeaders().value(section);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -12,11 +12,13 @@
 #include "kinematics/Angles.h"
 #include "kinematics/Stepping.h"
 #include "platform/IdleHook.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
 #include "view/TD3dView.h"
 #include "view/TVport.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -176,6 +178,29 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool TMainForm::Shows(const QObject* control, const char* caption) const {
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    const QString shown = button ? button->text() : qobject_cast<const QAction*>(control)->text();
+    return shown == texts_.Tr(caption);
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+    }
+}
+
+void TMainForm::Retranslate() {
+    texts_.Retranslate();
+    mnRussian->setChecked(CurrentLanguage() == Language::Russian);
+    mnEnglish->setChecked(CurrentLanguage() == Language::English);
+    RetranslateToolkitButtons(this);
+    // The hint shown belongs to the language before; the next one comes with the mouse.
+    hint_.clear();
+    ShowHintInStatusBar();
+}
+
 void TMainForm::ShowHintInStatusBar() {
     statusBar()->showMessage(hint_);
 }
@@ -283,10 +308,10 @@ void TMainForm::MakeConstruction(const std::function<void()>& enterParameters) {
     }
     DestroyView();
     CreateView();
-    bbRunWork->setText(kRunWorkCaption);
+    texts_.Text(bbRunWork, kRunWorkCaption);
     // The new scene does not spin, and the toggle says so on both of its controls.
-    bbRotateScene->setText(kRotateSceneCaption);
-    pmnRotateScene->setText(kRotateSceneCaption);
+    texts_.Text(bbRotateScene, kRotateSceneCaption);
+    texts_.Text(pmnRotateScene, kRotateSceneCaption);
     for (const LinkDrive& drive : drives_) {
         if (drive.box->isChecked()) {
             drive.box->setChecked(false);
@@ -306,8 +331,8 @@ void TMainForm::MakeConstruction(const std::function<void()>& enterParameters) {
     emit DriveChanged(1);
     emit DriveChanged(2);
     if (!ParamsAccepted_) {
-        ShowMessageBox(nullptr, QStringLiteral("Нужно задать параметры конструкций 1 и 2 !"),
-                       QStringLiteral("Ошибка !"), MsgIcon::Warning, MsgButtons::Ok);
+        ShowMessageBox(nullptr, tr("Нужно задать параметры конструкций 1 и 2 !"), tr("Ошибка !"),
+                       MsgIcon::Warning, MsgButtons::Ok);
         // Without parameters there is no construction: nothing may step or turn what is gone.
         EnableControls(false);
         StopMechanism(mechanism1_);
@@ -359,18 +384,17 @@ void TMainForm::sbAboutClick() {
 }
 
 void TMainForm::bbRunWorkClick() {
-    const bool start =
-        bbRunWork->text() == kRunWorkCaption && pmnRunWork->text() == kRunWorkCaption;
-    const QString caption = start ? kStopWorkCaption : kRunWorkCaption;
-    bbRunWork->setText(caption);
-    pmnRunWork->setText(caption);
+    const bool start = Shows(bbRunWork, kRunWorkCaption) && Shows(pmnRunWork, kRunWorkCaption);
+    const char* caption = start ? kStopWorkCaption : kRunWorkCaption;
+    texts_.Text(bbRunWork, caption);
+    texts_.Text(pmnRunWork, caption);
     mechanism1_.Running = start;
     mechanism2_.Running = start;
 }
 
 void TMainForm::bbStepByStepClick() {
     RemoveIdleHandler();
-    bbRunWork->setText(kRunWorkCaption);
+    texts_.Text(bbRunWork, kRunWorkCaption);
     mechanism1_.Running = true;
     mechanism2_.Running = true;
     StepOnce();

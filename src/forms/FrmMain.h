@@ -4,6 +4,7 @@
 #pragma once
 
 #include "design/Design.h"
+#include "forms/TranslatedTexts.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 #include "scene/MechanismScene.h"
@@ -126,6 +127,8 @@ signals:
 protected:
     // The application's hint handler: every status tip, from any window, reaches the status bar.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A change of language shows every text again in the new language.
+    void changeEvent(QEvent* event) override;
     // Closing offers unsaved changes of a design file for saving first, and remembers the place
     // of the dock windows for the next start (FrmMainFiles.cpp).
     void closeEvent(QCloseEvent* event) override;
@@ -140,6 +143,13 @@ private:
     // The "Движение" menu: the motion and zoom buttons' commands with their keys, made once the
     // buttons are (FrmMainMotionMenu.cpp).
     void CreateMotionMenu();
+    // "Настройки" → "Язык / Language": the language of the texts, chosen at once and remembered
+    // for the next start (FrmMainLanguage.cpp).
+    void CreateLanguageMenu(QMenu* settings);
+    void Retranslate();
+    // True when the button's or the action's caption is the translation of `caption` (a
+    // two-state caption, which tells the command's state).
+    bool Shows(const QObject* control, const char* caption) const;
     void CreateToolBar();
     void CreatePopupMenu();
     QWidget* CreateLeftPanel();
@@ -246,7 +256,7 @@ private:
 
     // Makes the row's small panel and controls, named after the row's suffix ("1", "4_2").
     LinkDrive CreateDrive(Mechanism& mechanism, int link, const QString& panelName,
-                          const QString& suffix, const QString& boxHint);
+                          const QString& suffix, const char* boxHint);
     // The row's check box changed: ticked, its direction buttons may be chosen; cleared, they
     // are disabled and unchecked and the link's step is 0.
     void LinkEnableChanged(DriveRow row);
@@ -262,6 +272,8 @@ private:
     bool frameWanted_ = false; // a frame is owed to a change of the picture
     TConstructionParamForm* ConstructionParamForm_ = nullptr;
     QString hint_;
+    // Every text of the window and the language it is shown in.
+    TranslatedTexts texts_{"qor::TMainForm"};
 
     // Where each mechanism's solver writes point B; made once, so that a step allocates nothing.
     PointBReadout showB1_;
@@ -291,6 +303,8 @@ private:
     QAction* mnAbout = nullptr;
     QAction* mnCouplerPath = nullptr;        // checkable, in the pop-up menu too
     QAction* mnCircleConstruction = nullptr; // checkable, in the pop-up menu too
+    QAction* mnRussian = nullptr;            // the two languages, one of them checked
+    QAction* mnEnglish = nullptr;
 
     // The "Движение" menu: each item clicks its button, and is enabled with it.
     QAction* mnRunWork = nullptr;

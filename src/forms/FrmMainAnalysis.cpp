@@ -4,7 +4,6 @@
 #include "forms/FrmMain.h"
 
 #include "forms/FrmCycleTexts.h"
-#include "forms/Hint.h"
 #include "forms/Widgets.h"
 #include "platform/MessageBox.h"
 #include "platform/UserSettings.h"
@@ -21,14 +20,14 @@ const QString kCouplerPathKey = QStringLiteral("Analysis/CouplerPath");
 const QString kCircleConstructionKey = QStringLiteral("Analysis/CircleConstruction");
 
 // A checkable item with its shortcut and hint, checked as the user left it.
-QAction* CreateToggle(QObject* parent, const QString& name, const QString& caption,
-                      const QKeySequence& shortcut, const QString& hint, const QString& key) {
-    QAction* action = CreateAction(parent, name, caption);
+QAction* CreateToggle(TranslatedTexts& texts, QObject* parent, const QString& name,
+                      const char* caption, const QKeySequence& shortcut, const char* hint,
+                      const QString& key) {
+    QAction* action = texts.Text(CreateAction(parent, name, {}), caption);
     action->setCheckable(true);
     action->setChecked(UserSettings().value(key, false).toBool());
     action->setShortcut(shortcut);
-    action->setToolTip(ShortHint(hint));
-    action->setStatusTip(LongHint(hint));
+    texts.Hint(action, hint);
     return action;
 }
 
@@ -36,26 +35,29 @@ QAction* CreateToggle(QObject* parent, const QString& name, const QString& capti
 
 void TMainForm::CreateAnalysisMenu() {
     mnCouplerPath = CreateToggle(
-        this, QStringLiteral("mnCouplerPath"), QStringLiteral("Траектория точки B"),
+        texts_, this, QStringLiteral("mnCouplerPath"), QT_TR_NOOP("Траектория точки B"),
         QKeySequence(Qt::CTRL | Qt::Key_T),
-        QStringLiteral("Траектория точки B|Показать путь, который точка B проходит за цикл "
-                       "движения; плохая передача усилия отмечена тёмным цветом"),
+        QT_TR_NOOP("Траектория точки B|Показать путь, который точка B проходит за цикл "
+                   "движения; плохая передача усилия отмечена тёмным цветом"),
         kCouplerPathKey);
     mnCircleConstruction = CreateToggle(
-        this, QStringLiteral("mnCircleConstruction"), QStringLiteral("Построение окружностей"),
+        texts_, this, QStringLiteral("mnCircleConstruction"), QT_TR_NOOP("Построение окружностей"),
         QKeySequence(Qt::CTRL | Qt::Key_L),
-        QStringLiteral("Построение окружностей|Показать, как находится точка B: окружности "
-                       "звеньев 2 и 3 и точки их пересечения"),
+        QT_TR_NOOP("Построение окружностей|Показать, как находится точка B: окружности "
+                   "звеньев 2 и 3 и точки их пересечения"),
         kCircleConstructionKey);
     scene_.ShowCouplerPaths(mnCouplerPath->isChecked());
     scene_.ShowCircleConstructions(mnCircleConstruction->isChecked());
 
-    QMenu* analysis = menuBar()->addMenu(QStringLiteral("Анализ"));
+    QMenu* analysis = texts_.Text(menuBar()->addMenu(QString()), QT_TR_NOOP("Анализ"));
     analysis->setObjectName(QStringLiteral("mnAnalysis"));
     analysis->addAction(mnCouplerPath);
     analysis->addAction(mnCircleConstruction);
     analysis->addSeparator();
-    mnCycle = CreateAction(this, QStringLiteral("mnCycle"), CycleText::MenuItem);
+    mnCycle = CreateAction(this, QStringLiteral("mnCycle"), {});
+    // A text of the cycle window, translated among its texts rather than the main window's.
+    texts_.Set(mnCycle, TextPart::Text, CycleText::MenuItem,
+               [this](const QString&) { mnCycle->setText(CycleText::Tr(CycleText::MenuItem)); });
     analysis->addAction(mnCycle);
 }
 

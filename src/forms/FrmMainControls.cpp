@@ -5,6 +5,7 @@
 #include "forms/FrmMainCaptions.h"
 #include "forms/Hint.h"
 #include "forms/Icons.h"
+#include "forms/TranslatedTexts.h"
 #include "forms/Widgets.h"
 
 #include <QAction>
@@ -47,6 +48,10 @@ constexpr int kZoomIconSize = 22;
 // A read-out's text never grows past this sample, so the labels keep their width while the
 // numbers change.
 const QString kWidestReadout = QStringLiteral("-000,00");
+
+// Whose value a read-out shows, after its caption.
+const char* const kMechanism1Words = QT_TRANSLATE_NOOP("qor::TMainForm", "механизм 1");
+const char* const kMechanism2Words = QT_TRANSLATE_NOOP("qor::TMainForm", "механизм 2");
 
 void SetTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -107,9 +112,10 @@ QLabel* CreateReadout(const QString& name) {
 
 // A group of read-outs, each beside its caption. A screen reader names each read-out after its
 // caption and whose value it is ("Fi, механизм 1"), since the number alone says neither.
-QGroupBox* CreateReadoutGroup(const QString& title, const QString& name, const QString& whose,
+QGroupBox* CreateReadoutGroup(TranslatedTexts& texts, const char* title, const QString& name,
+                              const char* whose,
                               const std::vector<std::pair<QString, QLabel*>>& rows) {
-    auto* group = new QGroupBox(title);
+    auto* group = texts.Text(new QGroupBox, title);
     group->setObjectName(name);
     UseDisplayLook(group);
     auto* grid = new QGridLayout(group);
@@ -119,7 +125,10 @@ QGroupBox* CreateReadoutGroup(const QString& title, const QString& name, const Q
     for (const auto& [caption, value] : rows) {
         grid->addWidget(CreateLabel(caption), row, 0);
         grid->addWidget(value, row, 1);
-        value->setAccessibleName(caption.chopped(2) + QStringLiteral(", ") + whose);
+        const QString spoken = caption.chopped(2) + QStringLiteral(", ");
+        texts.Set(value, TextPart::AccessibleName, whose, [value, spoken](const QString& text) {
+            value->setAccessibleName(spoken + text);
+        });
         ++row;
     }
     grid->setColumnStretch(1, 1);
@@ -165,34 +174,38 @@ void TMainForm::CreateControls() {
 }
 
 void TMainForm::CreateMenus() {
-    mnNewProject = CreateAction(this, QStringLiteral("mnNewProject"),
-                                QStringLiteral("Новая конструкция"), NewProjectIcon());
+    mnNewProject =
+        texts_.Text(CreateAction(this, QStringLiteral("mnNewProject"), {}, NewProjectIcon()),
+                    QT_TR_NOOP("Новая конструкция"));
     mnNewProject->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnClose = CreateAction(this, QStringLiteral("mnClose"), QStringLiteral("Выход"), ExitIcon());
-    mnSetup =
-        CreateAction(this, QStringLiteral("mnSetup"), QStringLiteral("Изображение"), SetupIcon());
+    mnClose = texts_.Text(CreateAction(this, QStringLiteral("mnClose"), {}, ExitIcon()),
+                          QT_TR_NOOP("Выход"));
+    mnSetup = texts_.Text(CreateAction(this, QStringLiteral("mnSetup"), {}, SetupIcon()),
+                          QT_TR_NOOP("Изображение"));
     // The platform's own key for preferences may be none: this one is the same everywhere.
     mnSetup->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    mnHelp = CreateAction(this, QStringLiteral("mnHelp"), QStringLiteral("Помощь"), HelpIcon());
+    mnHelp = texts_.Text(CreateAction(this, QStringLiteral("mnHelp"), {}, HelpIcon()),
+                         QT_TR_NOOP("Помощь"));
     mnHelp->setShortcut(QKeySequence(Qt::Key_F1));
     mnHelp->setEnabled(false);
-    mnAbout =
-        CreateAction(this, QStringLiteral("mnAbout"), QStringLiteral("О программе"), AboutIcon());
+    mnAbout = texts_.Text(CreateAction(this, QStringLiteral("mnAbout"), {}, AboutIcon()),
+                          QT_TR_NOOP("О программе"));
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    QMenu* file = texts_.Text(menuBar()->addMenu(QString()), QT_TR_NOOP("Файл"));
     file->setObjectName(QStringLiteral("mnFile"));
     file->addAction(mnNewProject);
     CreateFileCommands(file);
     file->addSeparator();
     file->addAction(mnClose);
 
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("Настройки"));
+    QMenu* settings = texts_.Text(menuBar()->addMenu(QString()), QT_TR_NOOP("Настройки"));
     settings->setObjectName(QStringLiteral("mnSettings"));
     settings->addAction(mnSetup);
+    CreateLanguageMenu(settings);
 
     CreateAnalysisMenu();
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Помощь"));
+    QMenu* help = texts_.Text(menuBar()->addMenu(QString()), QT_TR_NOOP("Помощь"));
     help->setObjectName(QStringLiteral("mnHelpMenu"));
     help->addAction(mnHelp);
     help->addSeparator();
@@ -200,20 +213,23 @@ void TMainForm::CreateMenus() {
 }
 
 void TMainForm::CreateToolBar() {
-    sbNewProject = CreateSpeedButton(
-        QStringLiteral("sbNewProject"), NewProjectIcon(), kToolIconSize,
-        QStringLiteral("Новый проект|Создать новую конструкцию с другими параметрами"));
-    sbSetup = CreateSpeedButton(QStringLiteral("sbSetup"), SetupIcon(), kToolIconSize,
-                                QStringLiteral("Настройки изображения|Расширенные настройки "
-                                               "изображения"));
-    sbAbout = CreateSpeedButton(QStringLiteral("sbAbout"), AboutIcon(), kToolIconSize,
-                                QStringLiteral("Информация о программе"));
-    sbExit = CreateSpeedButton(QStringLiteral("sbExit"), ExitIcon(), kToolIconSize,
-                               QStringLiteral("Выход из программы|Завершение работы программы"));
+    sbNewProject =
+        CreateSpeedButton(QStringLiteral("sbNewProject"), NewProjectIcon(), kToolIconSize, {});
+    texts_.Hint(sbNewProject,
+                QT_TR_NOOP("Новый проект|Создать новую конструкцию с другими параметрами"), true);
+    sbSetup = CreateSpeedButton(QStringLiteral("sbSetup"), SetupIcon(), kToolIconSize, {});
+    texts_.Hint(sbSetup, QT_TR_NOOP("Настройки изображения|Расширенные настройки изображения"),
+                true);
+    sbAbout = CreateSpeedButton(QStringLiteral("sbAbout"), AboutIcon(), kToolIconSize, {});
+    texts_.Hint(sbAbout, QT_TR_NOOP("Информация о программе"), true);
+    sbExit = CreateSpeedButton(QStringLiteral("sbExit"), ExitIcon(), kToolIconSize, {});
+    texts_.Hint(sbExit, QT_TR_NOOP("Выход из программы|Завершение работы программы"), true);
     sbConstructionSetup = CreateSpeedButton(QStringLiteral("sbConstructionSetup"), NewProjectIcon(),
-                                            kToolIconSize, QStringLiteral("Параметры механизмов"));
+                                            kToolIconSize, {});
+    texts_.Hint(sbConstructionSetup, QT_TR_NOOP("Параметры механизмов"), true);
 
-    auto* toolBar = new QToolBar(QStringLiteral("Панель инструментов"));
+    auto* toolBar = new QToolBar;
+    texts_.WindowTitle(toolBar, QT_TR_NOOP("Панель инструментов"));
     toolBar->setObjectName(QStringLiteral("ToolBar"));
     toolBar->setMovable(false);
     toolBar->setFloatable(false);
@@ -231,15 +247,19 @@ void TMainForm::CreateToolBar() {
 void TMainForm::CreatePopupMenu() {
     PopupMenu = new QMenu(this);
     PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
-    pmnRunWork = CreateAction(PopupMenu, QStringLiteral("pmnRunWork"), kRunWorkCaption, RunIcon());
-    pmnRotateScene = CreateAction(PopupMenu, QStringLiteral("pmnRotateScene"), kRotateSceneCaption,
-                                  RotateSceneIcon());
-    pmnZoomIn =
-        CreateAction(PopupMenu, QStringLiteral("pmnZoomIn"), QStringLiteral("Ближе"), ZoomInIcon());
-    pmnZoomOut = CreateAction(PopupMenu, QStringLiteral("pmnZoomOut"), QStringLiteral("Дальше"),
-                              ZoomOutIcon());
-    pmnNewProject = CreateAction(PopupMenu, QStringLiteral("pmnNewProject"),
-                                 QStringLiteral("Новый механизм"), NewProjectIcon());
+    pmnRunWork = texts_.Text(CreateAction(PopupMenu, QStringLiteral("pmnRunWork"), {}, RunIcon()),
+                             kRunWorkCaption);
+    pmnRotateScene = texts_.Text(
+        CreateAction(PopupMenu, QStringLiteral("pmnRotateScene"), {}, RotateSceneIcon()),
+        kRotateSceneCaption);
+    pmnZoomIn = texts_.Text(CreateAction(PopupMenu, QStringLiteral("pmnZoomIn"), {}, ZoomInIcon()),
+                            QT_TR_NOOP("Ближе"));
+    pmnZoomOut =
+        texts_.Text(CreateAction(PopupMenu, QStringLiteral("pmnZoomOut"), {}, ZoomOutIcon()),
+                    QT_TR_NOOP("Дальше"));
+    pmnNewProject =
+        texts_.Text(CreateAction(PopupMenu, QStringLiteral("pmnNewProject"), {}, NewProjectIcon()),
+                    QT_TR_NOOP("Новый механизм"));
     for (QAction* action : {pmnRunWork, pmnRotateScene, pmnZoomIn, pmnZoomOut}) {
         action->setEnabled(false);
     }
@@ -255,66 +275,76 @@ void TMainForm::CreatePopupMenu() {
 }
 
 QWidget* TMainForm::CreateLeftPanel() {
-    auto* laImage = CreateLabel(QStringLiteral("Изображение:"), QStringLiteral("laImage"));
+    auto* laImage =
+        texts_.Text(CreateLabel({}, QStringLiteral("laImage")), QT_TR_NOOP("Изображение:"));
     SetBold(laImage);
 
     ProjectionsCombo = Named(new QComboBox, QStringLiteral("ProjectionsCombo"));
     ProjectionsCombo->setEditable(true);
     ProjectionsCombo->setInsertPolicy(QComboBox::NoInsert);
-    ProjectionsCombo->addItems({kDefaultViewEntry, QStringLiteral("сверху"),
-                                QStringLiteral("спереди"), QStringLiteral("под углом")});
-    SetHint(ProjectionsCombo, QStringLiteral("|Выбор положения точки зрения на сцену"));
+    const char* const views[] = {kDefaultViewEntry, QT_TR_NOOP("сверху"), QT_TR_NOOP("спереди"),
+                                 QT_TR_NOOP("под углом")};
+    for (const char* view : views) {
+        ProjectionsCombo->addItem(QString());
+        texts_.Item(ProjectionsCombo, ProjectionsCombo->count() - 1, view);
+    }
+    texts_.Hint(ProjectionsCombo, QT_TR_NOOP("|Выбор положения точки зрения на сцену"));
     auto* viewRow = new QHBoxLayout;
-    viewRow->addWidget(CreateLabel(QStringLiteral("вид"), QStringLiteral("laView")));
+    viewRow->addWidget(texts_.Text(CreateLabel({}, QStringLiteral("laView")), QT_TR_NOOP("вид")));
     viewRow->addWidget(ProjectionsCombo, 1);
 
-    bbRotateScene = CreateButton(QStringLiteral("bbRotateScene"), kRotateSceneCaption,
-                                 QStringLiteral("|Вкл/Выкл вращения сцены"));
+    bbRotateScene =
+        texts_.Text(CreateButton(QStringLiteral("bbRotateScene"), {}), kRotateSceneCaption);
+    texts_.Hint(bbRotateScene, QT_TR_NOOP("|Вкл/Выкл вращения сцены"));
 
-    sbZoomIn = CreateSpeedButton(QStringLiteral("sbZoomIn"), ZoomInIcon(), kZoomIconSize,
-                                 QStringLiteral("Увеличить изображение|Увеличить изображение"));
-    sbZoomOut = CreateSpeedButton(QStringLiteral("sbZoomOut"), ZoomOutIcon(), kZoomIconSize,
-                                  QStringLiteral("Уменьшить изображение|Уменьшить изображение"));
+    sbZoomIn = CreateSpeedButton(QStringLiteral("sbZoomIn"), ZoomInIcon(), kZoomIconSize, {});
+    texts_.Hint(sbZoomIn, QT_TR_NOOP("Увеличить изображение|Увеличить изображение"), true);
+    sbZoomOut = CreateSpeedButton(QStringLiteral("sbZoomOut"), ZoomOutIcon(), kZoomIconSize, {});
+    texts_.Hint(sbZoomOut, QT_TR_NOOP("Уменьшить изображение|Уменьшить изображение"), true);
     auto* zoomRow = new QHBoxLayout;
     zoomRow->addWidget(sbZoomIn);
     zoomRow->addWidget(sbZoomOut);
     zoomRow->addStretch();
 
     rbHorizontal =
-        CreateRadio(QStringLiteral("rbHorizontal"), QStringLiteral("горизонтальную"), {});
+        texts_.Text(CreateRadio(QStringLiteral("rbHorizontal"), {}), QT_TR_NOOP("горизонтальную"));
     SetTextColour(rbHorizontal, kLime);
     SetBold(rbHorizontal);
-    rbVertical = CreateRadio(QStringLiteral("rbVertical"), QStringLiteral("вертикальную"), {});
+    rbVertical =
+        texts_.Text(CreateRadio(QStringLiteral("rbVertical"), {}), QT_TR_NOOP("вертикальную"));
     SetTextColour(rbVertical, kBlue);
     SetBold(rbVertical);
     AddLightBadge(rbVertical);
     edGrad = CreateEdit(QStringLiteral("edGrad"), QStringLiteral("0"));
     edRad = CreateEdit(QStringLiteral("edRad"), QStringLiteral("0"));
     // Inside the group a screen reader would name the entries after the group's title.
-    edGrad->setAccessibleName(QStringLiteral("угол поворота, градусы"));
-    edRad->setAccessibleName(QStringLiteral("угол поворота, радианы"));
+    texts_.AccessibleName(edGrad, QT_TR_NOOP("угол поворота, градусы"));
+    texts_.AccessibleName(edRad, QT_TR_NOOP("угол поворота, радианы"));
     edRad->setReadOnly(true);
     edRad->setFocusPolicy(Qt::NoFocus);
     bbRotatePlane =
-        CreateButton(QStringLiteral("bbRotatePlane"), QStringLiteral("Повернуть"),
-                     QStringLiteral("|Выполнить поворот выбранной плоскости на указанный угол"));
+        texts_.Text(CreateButton(QStringLiteral("bbRotatePlane"), {}), QT_TR_NOOP("Повернуть"));
+    texts_.Hint(bbRotatePlane,
+                QT_TR_NOOP("|Выполнить поворот выбранной плоскости на указанный угол"));
     // Enter in the degree entry moves the focus here, and a second Enter turns the plane.
     bbRotatePlane->setAutoDefault(true);
 
     auto* angles = new QGridLayout;
-    angles->addWidget(CreateLabel(QStringLiteral("градусы"), QStringLiteral("laGrad")), 0, 0);
+    angles->addWidget(texts_.Text(CreateLabel({}, QStringLiteral("laGrad")), QT_TR_NOOP("градусы")),
+                      0, 0);
     angles->addWidget(edGrad, 0, 1);
-    angles->addWidget(CreateLabel(QStringLiteral("радианы"), QStringLiteral("laRad")), 1, 0);
+    angles->addWidget(texts_.Text(CreateLabel({}, QStringLiteral("laRad")), QT_TR_NOOP("радианы")),
+                      1, 0);
     angles->addWidget(edRad, 1, 1);
 
-    auto* plane = new QGroupBox(QStringLiteral(" Повернуть плоскость : "));
+    auto* plane = texts_.Text(new QGroupBox, QT_TR_NOOP(" Повернуть плоскость : "));
     plane->setObjectName(QStringLiteral("gbRotatePlane"));
     UseDisplayLook(plane);
     auto* planeLayout = new QVBoxLayout(plane);
     planeLayout->addWidget(rbHorizontal, 0, Qt::AlignLeft);
     planeLayout->addWidget(rbVertical, 0, Qt::AlignLeft);
-    planeLayout->addWidget(
-        CreateLabel(QStringLiteral("угол поворота :"), QStringLiteral("laRotateAngle")));
+    planeLayout->addWidget(texts_.Text(CreateLabel({}, QStringLiteral("laRotateAngle")),
+                                       QT_TR_NOOP("угол поворота :")));
     planeLayout->addLayout(angles);
     planeLayout->addWidget(bbRotatePlane);
 
@@ -340,7 +370,7 @@ QWidget* TMainForm::CreateLeftPanel() {
 }
 
 QWidget* TMainForm::CreateRightPanel() {
-    auto* axes = new QGroupBox(QStringLiteral(" Оси : "));
+    auto* axes = texts_.Text(new QGroupBox, QT_TR_NOOP(" Оси : "));
     axes->setObjectName(QStringLiteral("gbAxes"));
     UseDisplayLook(axes);
     auto* axesLayout = new QHBoxLayout(axes);
@@ -357,7 +387,8 @@ QWidget* TMainForm::CreateRightPanel() {
         axesLayout->addWidget(label);
     }
 
-    auto* laCoordinates = CreateLabel(QStringLiteral("Координаты :"), QStringLiteral("laCoord"));
+    auto* laCoordinates =
+        texts_.Text(CreateLabel({}, QStringLiteral("laCoord")), QT_TR_NOOP("Координаты :"));
     SetBold(laCoordinates);
 
     lbxB = CreateReadout(QStringLiteral("lbxB"));
@@ -366,19 +397,17 @@ QWidget* TMainForm::CreateRightPanel() {
     lbxB_2 = CreateReadout(QStringLiteral("lbxB_2"));
     lbyB_2 = CreateReadout(QStringLiteral("lbyB_2"));
     lbzB_2 = CreateReadout(QStringLiteral("lbzB_2"));
-    QGroupBox* mechanism1 =
-        CreateReadoutGroup(QStringLiteral(" Мех. 1 : "), QStringLiteral("gbCoordinates1"),
-                           QStringLiteral("механизм 1"),
-                           {{QStringLiteral("xB :"), lbxB},
-                            {QStringLiteral("yB :"), lbyB},
-                            {QStringLiteral("zB :"), lbzB}});
+    QGroupBox* mechanism1 = CreateReadoutGroup(texts_, QT_TR_NOOP(" Мех. 1 : "),
+                                               QStringLiteral("gbCoordinates1"), kMechanism1Words,
+                                               {{QStringLiteral("xB :"), lbxB},
+                                                {QStringLiteral("yB :"), lbyB},
+                                                {QStringLiteral("zB :"), lbzB}});
     SetTextColour(mechanism1, kAqua);
-    QGroupBox* mechanism2 =
-        CreateReadoutGroup(QStringLiteral(" Мех. 2 : "), QStringLiteral("gbCoordinates2"),
-                           QStringLiteral("механизм 2"),
-                           {{QStringLiteral("xB :"), lbxB_2},
-                            {QStringLiteral("yB :"), lbyB_2},
-                            {QStringLiteral("zB :"), lbzB_2}});
+    QGroupBox* mechanism2 = CreateReadoutGroup(texts_, QT_TR_NOOP(" Мех. 2 : "),
+                                               QStringLiteral("gbCoordinates2"), kMechanism2Words,
+                                               {{QStringLiteral("xB :"), lbxB_2},
+                                                {QStringLiteral("yB :"), lbyB_2},
+                                                {QStringLiteral("zB :"), lbzB_2}});
     SetTextColour(mechanism2, kYellow);
 
     auto* panel = new QFrame;
@@ -396,14 +425,16 @@ QWidget* TMainForm::CreateRightPanel() {
 }
 
 QWidget* TMainForm::CreateBottomPanel() {
-    bbRunWork = CreateButton(
-        QStringLiteral("bbRunWork"), kRunWorkCaption,
-        QStringLiteral("Вкл/Выкл механизм|Вкл/Выкл механизм для демонстрации его работы"));
+    bbRunWork = texts_.Text(CreateButton(QStringLiteral("bbRunWork"), {}), kRunWorkCaption);
+    texts_.Hint(bbRunWork,
+                QT_TR_NOOP("Вкл/Выкл механизм|Вкл/Выкл механизм для демонстрации его работы"));
     bbRunWork->setIcon(RunIcon());
-    bbStepByStep = CreateButton(
-        QStringLiteral("bbStepByStep"), QStringLiteral("Один шаг"),
-        QStringLiteral("Выполнить еденичное перемещение|Выполнить еденичное перемещение ведущих "
-                       "звеньев конструкций механизма"));
+    bbStepByStep =
+        texts_.Text(CreateButton(QStringLiteral("bbStepByStep"), {}), QT_TR_NOOP("Один шаг"));
+    texts_.Hint(
+        bbStepByStep,
+        QT_TR_NOOP("Выполнить еденичное перемещение|Выполнить еденичное перемещение ведущих "
+                   "звеньев конструкций механизма"));
     bbRunWork->setEnabled(false);
     bbStepByStep->setEnabled(false);
     auto* motion = new QVBoxLayout;
@@ -419,20 +450,18 @@ QWidget* TMainForm::CreateBottomPanel() {
     lbPsi_2 = CreateReadout(QStringLiteral("lbPsi_2"));
     lbKsi_2 = CreateReadout(QStringLiteral("lbKsi_2"));
     lbGamma_2 = CreateReadout(QStringLiteral("lbGamma_2"));
-    QGroupBox* angles1 =
-        CreateReadoutGroup(QStringLiteral("Механизм 1 (гориз.):"), QStringLiteral("gbAngles1"),
-                           QStringLiteral("механизм 1"),
-                           {{QStringLiteral("Fi :"), lbFi},
-                            {QStringLiteral("Psi :"), lbPsi},
-                            {QStringLiteral("Ksi :"), lbKsi},
-                            {QStringLiteral("Gamma :"), lbGamma}});
-    QGroupBox* angles2 =
-        CreateReadoutGroup(QStringLiteral("Механизм 2 (верт.):"), QStringLiteral("gbAngles2"),
-                           QStringLiteral("механизм 2"),
-                           {{QStringLiteral("Fi :"), lbFi_2},
-                            {QStringLiteral("Psi :"), lbPsi_2},
-                            {QStringLiteral("Ksi :"), lbKsi_2},
-                            {QStringLiteral("Gamma :"), lbGamma_2}});
+    QGroupBox* angles1 = CreateReadoutGroup(texts_, QT_TR_NOOP("Механизм 1 (гориз.):"),
+                                            QStringLiteral("gbAngles1"), kMechanism1Words,
+                                            {{QStringLiteral("Fi :"), lbFi},
+                                             {QStringLiteral("Psi :"), lbPsi},
+                                             {QStringLiteral("Ksi :"), lbKsi},
+                                             {QStringLiteral("Gamma :"), lbGamma}});
+    QGroupBox* angles2 = CreateReadoutGroup(texts_, QT_TR_NOOP("Механизм 2 (верт.):"),
+                                            QStringLiteral("gbAngles2"), kMechanism2Words,
+                                            {{QStringLiteral("Fi :"), lbFi_2},
+                                             {QStringLiteral("Psi :"), lbPsi_2},
+                                             {QStringLiteral("Ksi :"), lbKsi_2},
+                                             {QStringLiteral("Gamma :"), lbGamma_2}});
 
     auto* panel = new QFrame;
     panel->setObjectName(QStringLiteral("paBottom"));
@@ -451,31 +480,34 @@ QWidget* TMainForm::CreateBottomPanel() {
 QWidget* TMainForm::CreateLinkPanel() {
     drives_ = {
         CreateDrive(mechanism1_, 1, QStringLiteral("paHorizontal1"), QStringLiteral("1"),
-                    QStringLiteral("|Разрешить/Запретить движение 1-го звена горизонтальной "
-                                   "конструкции")),
+                    QT_TR_NOOP("|Разрешить/Запретить движение 1-го звена горизонтальной "
+                               "конструкции")),
         CreateDrive(mechanism1_, 4, QStringLiteral("paHorizontal4"), QStringLiteral("4"),
-                    QStringLiteral("|Разрешить/Запретить движение 4-го звена горизонтальной "
-                                   "конструкции")),
+                    QT_TR_NOOP("|Разрешить/Запретить движение 4-го звена горизонтальной "
+                               "конструкции")),
         CreateDrive(mechanism2_, 1, QStringLiteral("paVertical1"), QStringLiteral("1_2"),
-                    QStringLiteral("|Разрешить/Запретить движение 1-го звена вертикальной "
-                                   "конструкции")),
+                    QT_TR_NOOP("|Разрешить/Запретить движение 1-го звена вертикальной "
+                               "конструкции")),
         CreateDrive(mechanism2_, 4, QStringLiteral("paVertical4"), QStringLiteral("4_2"),
-                    QStringLiteral("|Разрешить/Запретить движение 4-го звена вертикальной "
-                                   "конструкции")),
+                    QT_TR_NOOP("|Разрешить/Запретить движение 4-го звена вертикальной "
+                               "конструкции")),
     };
 
-    auto* laLinks = CreateLabel(QStringLiteral("Вращать звено :"), QStringLiteral("laLinks"));
+    auto* laLinks =
+        texts_.Text(CreateLabel({}, QStringLiteral("laLinks")), QT_TR_NOOP("Вращать звено :"));
     SetBold(laLinks);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
     grid->addWidget(laLinks, 0, 0, 1, 3);
-    grid->addWidget(CreateLabel(QStringLiteral("Механизм 1"), QStringLiteral("laMechanism1")), 1,
-                    0);
+    grid->addWidget(
+        texts_.Text(CreateLabel({}, QStringLiteral("laMechanism1")), QT_TR_NOOP("Механизм 1")), 1,
+        0);
     grid->addWidget(drives_[Horizontal1].panel, 1, 1);
     grid->addWidget(drives_[Horizontal4].panel, 1, 2);
-    grid->addWidget(CreateLabel(QStringLiteral("Механизм 2"), QStringLiteral("laMechanism2")), 2,
-                    0);
+    grid->addWidget(
+        texts_.Text(CreateLabel({}, QStringLiteral("laMechanism2")), QT_TR_NOOP("Механизм 2")), 2,
+        0);
     grid->addWidget(drives_[Vertical1].panel, 2, 1);
     grid->addWidget(drives_[Vertical4].panel, 2, 2);
 
@@ -493,25 +525,31 @@ QWidget* TMainForm::CreateLinkPanel() {
 // their own.
 TMainForm::LinkDrive TMainForm::CreateDrive(Mechanism& mechanism, int link,
                                             const QString& panelName, const QString& suffix,
-                                            const QString& boxHint) {
+                                            const char* boxHint) {
     LinkDrive drive;
     drive.mechanism = &mechanism;
     drive.link = link;
     drive.step = link == 1 ? &Mechanism::dFi : &Mechanism::dGamma;
     drive.box = Named(new QCheckBox(QString::number(link)), QStringLiteral("cb") + suffix);
-    SetHint(drive.box, boxHint);
-    drive.plus = CreateRadio(QStringLiteral("rbRotPlus") + suffix, QStringLiteral("+"),
-                             QStringLiteral("|Положительное вращение (против часовой стрелки)"));
-    drive.minus = CreateRadio(QStringLiteral("rbRotMinus") + suffix, QStringLiteral("-"),
-                              QStringLiteral("|Отрицательное вращение(по часовой стрелке)"));
+    texts_.Hint(drive.box, boxHint);
+    drive.plus = CreateRadio(QStringLiteral("rbRotPlus") + suffix, QStringLiteral("+"));
+    texts_.Hint(drive.plus, QT_TR_NOOP("|Положительное вращение (против часовой стрелки)"));
+    drive.minus = CreateRadio(QStringLiteral("rbRotMinus") + suffix, QStringLiteral("-"));
+    texts_.Hint(drive.minus, QT_TR_NOOP("|Отрицательное вращение(по часовой стрелке)"));
     drive.plus->setEnabled(false);
     drive.minus->setEnabled(false);
     // The captions "1", "+" and "-" alone do not say which link of which mechanism they turn.
-    const QString whose =
-        QStringLiteral("звено %1, механизм %2").arg(link).arg(&mechanism == &mechanism1_ ? 1 : 2);
-    drive.box->setAccessibleName(QStringLiteral("Вращать ") + whose);
-    drive.plus->setAccessibleName(QStringLiteral("+, ") + whose);
-    drive.minus->setAccessibleName(QStringLiteral("-, ") + whose);
+    const int whose = &mechanism == &mechanism1_ ? 1 : 2;
+    const std::pair<QAbstractButton*, const char*> names[] = {
+        {drive.box, QT_TR_NOOP("Вращать звено %1, механизм %2")},
+        {drive.plus, QT_TR_NOOP("+, звено %1, механизм %2")},
+        {drive.minus, QT_TR_NOOP("-, звено %1, механизм %2")}};
+    for (const auto& [button, name] : names) {
+        texts_.Set(button, TextPart::AccessibleName, name,
+                   [button, link, whose](const QString& text) {
+                       button->setAccessibleName(text.arg(link).arg(whose));
+                   });
+    }
 
     auto* directions = new QVBoxLayout;
     directions->setSpacing(0);

@@ -17,6 +17,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -33,25 +34,27 @@
 namespace qor {
 namespace {
 
-const QString kOpenCaption = QStringLiteral("Открыть…");
-const QString kRecentCaption = QStringLiteral("Последние");
-const QString kExamplesCaption = QStringLiteral("Примеры");
-const QString kSaveCaption = QStringLiteral("Сохранить");
-const QString kSaveAsCaption = QStringLiteral("Сохранить как…");
-const QString kSaveImageCaption = QStringLiteral("Сохранить изображение…");
-const QString kOpenTitle = QStringLiteral("Открыть конструкцию");
-const QString kSaveTitle = QStringLiteral("Сохранить конструкцию");
-const QString kSaveImageTitle = QStringLiteral("Сохранить изображение");
-const QString kDesignFilter = QStringLiteral("Конструкции QOR (*.qor)");
-const QString kPictureFilter = QStringLiteral("Изображения PNG (*.png)");
-const QString kUntitledName = QStringLiteral("конструкция");
+const char* const kOpenCaption = QT_TRANSLATE_NOOP("qor::TMainForm", "Открыть…");
+const char* const kRecentCaption = QT_TRANSLATE_NOOP("qor::TMainForm", "Последние");
+const char* const kExamplesCaption = QT_TRANSLATE_NOOP("qor::TMainForm", "Примеры");
+const char* const kSaveCaption = QT_TRANSLATE_NOOP("qor::TMainForm", "Сохранить");
+const char* const kSaveAsCaption = QT_TRANSLATE_NOOP("qor::TMainForm", "Сохранить как…");
+const char* const kSaveImageCaption = QT_TRANSLATE_NOOP("qor::TMainForm", "Сохранить изображение…");
+const char* const kOpenTitle = QT_TRANSLATE_NOOP("qor::TMainForm", "Открыть конструкцию");
+const char* const kSaveTitle = QT_TRANSLATE_NOOP("qor::TMainForm", "Сохранить конструкцию");
+const char* const kSaveImageTitle = QT_TRANSLATE_NOOP("qor::TMainForm", "Сохранить изображение");
+const char* const kDesignFilter = QT_TRANSLATE_NOOP("qor::TMainForm", "Конструкции QOR (*.qor)");
+const char* const kPictureFilter = QT_TRANSLATE_NOOP("qor::TMainForm", "Изображения PNG (*.png)");
+const char* const kUntitledName = QT_TRANSLATE_NOOP("qor::TMainForm", "конструкция");
 const QString kTitle = QStringLiteral("QOR");
 const QString kTitleWithFile = QStringLiteral("QOR — %1");
-const QString kSaveChangesQuestion = QStringLiteral("Сохранить изменения в «%1»?");
-const QString kNoPicture =
-    QStringLiteral("Изображение не сохранено: вид сейчас не показан на экране.");
-const QString kNoPng = QStringLiteral("Не удаётся сделать из изображения файл PNG.");
-const QString kErrorCaption = QStringLiteral("Ошибка !");
+const char* const kSaveChangesQuestion =
+    QT_TRANSLATE_NOOP("qor::TMainForm", "Сохранить изменения в «%1»?");
+const char* const kNoPicture = QT_TRANSLATE_NOOP(
+    "qor::TMainForm", "Изображение не сохранено: вид сейчас не показан на экране.");
+const char* const kNoPng =
+    QT_TRANSLATE_NOOP("qor::TMainForm", "Не удаётся сделать из изображения файл PNG.");
+const char* const kErrorCaption = QT_TRANSLATE_NOOP("qor::TMainForm", "Ошибка !");
 
 const QString kDesignSuffix = QStringLiteral("qor");
 const QString kPictureSuffix = QStringLiteral("png");
@@ -115,23 +118,25 @@ template <class AnyDesign> auto& DriveIn(AnyDesign& design, bool mechanism1, int
 }
 
 void ShowError(QWidget* owner, const QString& message) {
-    ShowMessageBox(owner, message, kErrorCaption, MsgIcon::Warning, MsgButtons::Ok);
+    ShowMessageBox(owner, message, QCoreApplication::translate("qor::TMainForm", kErrorCaption),
+                   MsgIcon::Warning, MsgButtons::Ok);
 }
 
 } // namespace
 
 void TMainForm::CreateFileCommands(QMenu* file) {
-    mnOpen = CreateAction(this, QStringLiteral("mnOpen"), kOpenCaption);
+    mnOpen = texts_.Text(CreateAction(this, QStringLiteral("mnOpen"), {}), kOpenCaption);
     mnOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnRecent = new QMenu(kRecentCaption, this);
+    mnRecent = texts_.Text(new QMenu(this), kRecentCaption);
     mnRecent->setObjectName(QStringLiteral("mnRecent"));
-    mnExamples = new QMenu(kExamplesCaption, this);
+    mnExamples = texts_.Text(new QMenu(this), kExamplesCaption);
     mnExamples->setObjectName(QStringLiteral("mnExamples"));
-    mnSave = CreateAction(this, QStringLiteral("mnSave"), kSaveCaption);
+    mnSave = texts_.Text(CreateAction(this, QStringLiteral("mnSave"), {}), kSaveCaption);
     mnSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnSaveAs = CreateAction(this, QStringLiteral("mnSaveAs"), kSaveAsCaption);
+    mnSaveAs = texts_.Text(CreateAction(this, QStringLiteral("mnSaveAs"), {}), kSaveAsCaption);
     mnSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    mnSaveImage = CreateAction(this, QStringLiteral("mnSaveImage"), kSaveImageCaption);
+    mnSaveImage =
+        texts_.Text(CreateAction(this, QStringLiteral("mnSaveImage"), {}), kSaveImageCaption);
 
     file->addAction(mnOpen);
     file->addMenu(mnRecent);
@@ -238,8 +243,8 @@ bool TMainForm::MaySetDesignAside() {
         return true;
     }
     const MsgResult answer =
-        ShowMessageBox(this, kSaveChangesQuestion.arg(QFileInfo(designFile_).fileName()), kTitle,
-                       MsgIcon::Question, MsgButtons::SaveDiscardCancel);
+        ShowMessageBox(this, tr(kSaveChangesQuestion).arg(QFileInfo(designFile_).fileName()),
+                       kTitle, MsgIcon::Question, MsgButtons::SaveDiscardCancel);
     if (answer == MsgResult::Save) {
         return mnSaveClick();
     }
@@ -281,8 +286,8 @@ void TMainForm::OpenDesignCommand(const QString& path) {
 }
 
 void TMainForm::mnOpenClick() {
-    const QString path = ChooseFile(this, QFileDialog::AcceptOpen, kOpenTitle,
-                                    StartFolder(designFile_), kDesignFilter, kDesignSuffix);
+    const QString path = ChooseFile(this, QFileDialog::AcceptOpen, tr(kOpenTitle),
+                                    StartFolder(designFile_), tr(kDesignFilter), kDesignSuffix);
     if (!path.isEmpty()) {
         OpenDesign(path);
     }
@@ -317,10 +322,10 @@ bool TMainForm::mnSaveAsClick() {
     }
     const QString proposed =
         designFile_.isEmpty()
-            ? QDir(StartFolder(designFile_)).filePath(kUntitledName + QStringLiteral(".qor"))
+            ? QDir(StartFolder(designFile_)).filePath(tr(kUntitledName) + QStringLiteral(".qor"))
             : designFile_;
-    const QString path = ChooseFile(this, QFileDialog::AcceptSave, kSaveTitle, proposed,
-                                    kDesignFilter, kDesignSuffix);
+    const QString path = ChooseFile(this, QFileDialog::AcceptSave, tr(kSaveTitle), proposed,
+                                    tr(kDesignFilter), kDesignSuffix);
     return !path.isEmpty() && SaveDesignAs(path);
 }
 
@@ -331,22 +336,22 @@ void TMainForm::mnSaveImageClick() {
     // Taken before the dialog opens: the picture the user chose to keep, not a later frame.
     const QImage picture = ViewHost->GrabPicture().convertToFormat(QImage::Format_RGB32);
     if (picture.isNull()) {
-        ShowError(this, kNoPicture);
+        ShowError(this, tr(kNoPicture));
         return;
     }
     const QString name =
-        designFile_.isEmpty() ? kUntitledName : QFileInfo(designFile_).completeBaseName();
+        designFile_.isEmpty() ? tr(kUntitledName) : QFileInfo(designFile_).completeBaseName();
     const QString path =
-        ChooseFile(this, QFileDialog::AcceptSave, kSaveImageTitle,
+        ChooseFile(this, QFileDialog::AcceptSave, tr(kSaveImageTitle),
                    QDir(StartFolder(designFile_)).filePath(name + QStringLiteral(".png")),
-                   kPictureFilter, kPictureSuffix);
+                   tr(kPictureFilter), kPictureSuffix);
     if (path.isEmpty()) {
         return;
     }
     QByteArray png;
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
-        ShowError(this, kNoPng);
+        ShowError(this, tr(kNoPng));
         return;
     }
     if (const std::optional<FileWriteError> error = WriteFileAtomically(path, png)) {

@@ -3,6 +3,7 @@
 // while the button is disabled.
 #include "forms/FrmMain.h"
 
+#include "forms/Hint.h"
 #include "forms/Widgets.h"
 
 #include <QAbstractButton>
@@ -18,10 +19,12 @@ namespace qor {
 namespace {
 
 // An item with the button's icon and status-bar hint.
-QAction* CreateMotionItem(QMenu* menu, const QString& name, const QString& caption,
-                          const QList<QKeySequence>& keys, QAbstractButton* button) {
-    QAction* item = CreateAction(menu, name, caption, button->icon());
-    item->setStatusTip(button->statusTip());
+QAction* CreateMotionItem(TranslatedTexts& texts, QMenu* menu, const QString& name,
+                          const char* caption, const QList<QKeySequence>& keys,
+                          QAbstractButton* button) {
+    QAction* item = texts.Text(CreateAction(menu, name, {}, button->icon()), caption);
+    texts.Set(item, TextPart::Hint, texts.Source(button, TextPart::Hint),
+              [item](const QString& hint) { item->setStatusTip(LongHint(hint)); });
     item->setShortcuts(keys);
     item->setEnabled(false);
     QObject::connect(item, &QAction::triggered, button, &QAbstractButton::click);
@@ -33,19 +36,20 @@ QAction* CreateMotionItem(QMenu* menu, const QString& name, const QString& capti
 
 void TMainForm::CreateMotionMenu() {
     // Made after the buttons it clicks, and put between "Настройки" and "Анализ".
-    auto* motion = new QMenu(QStringLiteral("Движение"), menuBar());
+    auto* motion = texts_.Text(new QMenu(menuBar()), QT_TR_NOOP("Движение"));
     motion->setObjectName(QStringLiteral("mnMotion"));
     menuBar()->insertMenu(findChild<QMenu*>(QStringLiteral("mnAnalysis"))->menuAction(), motion);
-    mnRunWork = CreateMotionItem(motion, QStringLiteral("mnRunWork"),
-                                 QStringLiteral("Запустить/остановить механизм"),
+    mnRunWork = CreateMotionItem(texts_, motion, QStringLiteral("mnRunWork"),
+                                 QT_TR_NOOP("Запустить/остановить механизм"),
                                  {QKeySequence(Qt::Key_F5)}, bbRunWork);
-    mnStepByStep = CreateMotionItem(motion, QStringLiteral("mnStepByStep"), bbStepByStep->text(),
+    mnStepByStep = CreateMotionItem(texts_, motion, QStringLiteral("mnStepByStep"),
+                                    texts_.Source(bbStepByStep, TextPart::Text),
                                     {QKeySequence(Qt::Key_F6)}, bbStepByStep);
     motion->addSeparator();
     mnZoomIn = CreateMotionItem(
-        motion, QStringLiteral("mnZoomIn"), QStringLiteral("Ближе"),
+        texts_, motion, QStringLiteral("mnZoomIn"), QT_TR_NOOP("Ближе"),
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, sbZoomIn);
-    mnZoomOut = CreateMotionItem(motion, QStringLiteral("mnZoomOut"), QStringLiteral("Дальше"),
+    mnZoomOut = CreateMotionItem(texts_, motion, QStringLiteral("mnZoomOut"), QT_TR_NOOP("Дальше"),
                                  {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, sbZoomOut);
 }
 

@@ -41,7 +41,7 @@ constexpr Viewpoint kViewpoints[] = {
 // Partial turns of a plane tilt, each one drawn.
 constexpr int kTiltSteps = 10;
 
-const QString kMissingData = QStringLiteral("Отсутствуют данные !");
+const char* const kMissingData = QT_TRANSLATE_NOOP("qor::TMainForm", "Отсутствуют данные !");
 
 } // namespace
 
@@ -71,7 +71,7 @@ void TMainForm::CreateView() {
         (void)ViewHost->Engine->CreateFrame(ViewHost->SceneFrame.get(), camera);
         VideoPort->SelectCamera(camera.get(), true);
     }
-    SelectComboItem(ProjectionsCombo, kDefaultViewEntry);
+    SelectComboItem(ProjectionsCombo, texts_.Tr(kDefaultViewEntry));
 }
 
 void TMainForm::DestroyView() {
@@ -107,8 +107,8 @@ void TMainForm::ProjectionsComboChange() {
 }
 
 void TMainForm::bbRotateSceneClick() {
-    const bool start = bbRotateScene->text() == kRotateSceneCaption &&
-                       pmnRotateScene->text() == kRotateSceneCaption;
+    const bool start =
+        Shows(bbRotateScene, kRotateSceneCaption) && Shows(pmnRotateScene, kRotateSceneCaption);
     RemoveIdleHandler();
     const SceneFrames& frames = scene_.Frames();
     if (frames.FloorFrame && ViewHost != nullptr) {
@@ -116,9 +116,9 @@ void TMainForm::bbRotateSceneClick() {
         (void)frames.FloorFrame->SetRotation(ViewHost->SceneFrame.get(), 0, 1.0f, 0,
                                              start ? 0.01f : 0.0f);
     }
-    const QString caption = start ? kStopSceneCaption : kRotateSceneCaption;
-    bbRotateScene->setText(caption);
-    pmnRotateScene->setText(caption);
+    const char* caption = start ? kStopSceneCaption : kRotateSceneCaption;
+    texts_.Text(bbRotateScene, caption);
+    texts_.Text(pmnRotateScene, caption);
     InstallIdlePass();
 }
 
@@ -136,13 +136,12 @@ void TMainForm::bbRotatePlaneClick() {
         ShowRadians();
     }
     if (!rbHorizontal->isChecked() && !rbVertical->isChecked()) {
-        ShowMessageBox(this,
-                       QStringLiteral("Пожалуйста, выберите плоскость которую\nнужно повернуть !"),
-                       kMissingData, MsgIcon::Warning, MsgButtons::Ok);
+        ShowMessageBox(this, tr("Пожалуйста, выберите плоскость которую\nнужно повернуть !"),
+                       tr(kMissingData), MsgIcon::Warning, MsgButtons::Ok);
         return;
     }
     if (edRad->text() == QStringLiteral("0")) {
-        ShowMessageBox(this, QStringLiteral("Пожалуйста, введите угол поворота !"), kMissingData,
+        ShowMessageBox(this, tr("Пожалуйста, введите угол поворота !"), tr(kMissingData),
                        MsgIcon::Warning, MsgButtons::Ok);
         edGrad->setFocus();
         return;

@@ -27,7 +27,7 @@ namespace qor {
 
 TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("SetupForm"));
-    setWindowTitle(QStringLiteral("Настройки изображения"));
+    texts_.WindowTitle(this, QT_TR_NOOP("Настройки изображения"));
     setWindowFlags(kCloseBoxOnly);
     CreateControls();
     setFixedSize(445, 318);
@@ -191,6 +191,14 @@ void TSetupForm::btnCancelClick() {
 void TSetupForm::CloseDialog(int result) {
     QMetaObject::invokeMethod(
         this, [this, result] { done(result); }, Qt::QueuedConnection);
+}
+
+void TSetupForm::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        texts_.Retranslate();
+        RetranslateToolkitButtons(this);
+    }
 }
 
 bool TSetupForm::event(QEvent* event) {

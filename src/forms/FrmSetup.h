@@ -12,6 +12,7 @@
 
 #include "engine/RefPtr.h"
 #include "forms/FrmSetupIni.h"
+#include "forms/TranslatedTexts.h"
 #include "view/TVportData.h"
 
 #include <QDialog>
@@ -58,6 +59,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // A change of language shows every text again in the new language.
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -145,6 +148,8 @@ private:
     std::vector<TVportData> SavedVports;
 
     QString settingsFileName_;
+    // Every text of the dialog and the language it is shown in.
+    TranslatedTexts texts_{"qor::TSetupForm"};
     // Set when the dialog lost activation to a message box of its own or to another program:
     // coming back from those is no new activation of the dialog.
     bool resuming_ = false;

@@ -49,10 +49,10 @@ void TSetupForm::lbDriversDblClick() {
     const std::optional<GUID> driver = TextToGuid(line.trimmed());
     if (!driver) {
         ShowMessageBox(this,
-                       QStringLiteral("Во второй строке описания драйвера должен стоять его GUID, "
-                                      "а там «%1».\nУстройство не пересоздано.")
+                       tr("Во второй строке описания драйвера должен стоять его GUID, "
+                          "а там «%1».\nУстройство не пересоздано.")
                            .arg(line),
-                       QStringLiteral("Ошибка !"), MsgIcon::Warning);
+                       tr("Ошибка !"), MsgIcon::Warning);
         return;
     }
     ReleaseDevices();

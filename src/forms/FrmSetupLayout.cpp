@@ -4,6 +4,7 @@
 
 #include "forms/FrmSetupTables.h"
 #include "forms/FrmSetupUpDown.h"
+#include "forms/TranslatedTexts.h"
 #include "forms/Widgets.h"
 
 #include <QCheckBox>
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <initializer_list>
+#include <utility>
 
 namespace qor {
 
@@ -57,10 +59,12 @@ QString SpokenName(const QString& caption) {
 }
 
 // A caption and its control side by side in a grid; the control is named after the caption.
-void AddCaptioned(QGridLayout* grid, int row, int column, const char* caption, QWidget* control) {
-    grid->addWidget(CreateLabel(QString::fromUtf8(caption)), row, column);
+void AddCaptioned(TranslatedTexts& texts, QGridLayout* grid, int row, int column,
+                  const char* caption, QWidget* control) {
+    grid->addWidget(texts.Text(CreateLabel({}), caption), row, column);
     grid->addWidget(control, row, column + 1);
-    control->setAccessibleName(SpokenName(QString::fromUtf8(caption)));
+    texts.Set(control, TextPart::AccessibleName, caption,
+              [control](const QString& text) { control->setAccessibleName(SpokenName(text)); });
 }
 
 // Tight margins: four pages of controls share 445 x 318 pixels.
@@ -77,10 +81,13 @@ void TSetupForm::CreateControls() {
     tsRMViewports = Named(CreateViewportPage(), "tsRMViewports");
     tsRenderState = Named(CreateRenderStatePage(), "tsRenderState");
     tsDrivers = Named(CreateDriversPage(), "tsDrivers");
-    PageControl->addTab(tsRMDevice, QStringLiteral("Видеоустройство"));
-    PageControl->addTab(tsRMViewports, QStringLiteral("Видеоэкран"));
-    PageControl->addTab(tsRenderState, QStringLiteral("Рендеринг"));
-    PageControl->addTab(tsDrivers, QStringLiteral("Драйверы"));
+    const std::pair<QWidget*, const char*> pages[] = {{tsRMDevice, QT_TR_NOOP("Видеоустройство")},
+                                                      {tsRMViewports, QT_TR_NOOP("Видеоэкран")},
+                                                      {tsRenderState, QT_TR_NOOP("Рендеринг")},
+                                                      {tsDrivers, QT_TR_NOOP("Драйверы")}};
+    for (const auto& [page, title] : pages) {
+        texts_.Tab(PageControl, PageControl->addTab(page, QString()), title);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -91,9 +98,9 @@ void TSetupForm::CreateControls() {
 
 QWidget* TSetupForm::CreateButtonRow() {
     // Enter belongs to the edit boxes of the viewport page; no button takes it.
-    btnOK = CreateButton("btnOK", QStringLiteral("ОК"));
-    btnCancel = CreateButton("btnCancel", QStringLiteral("Отменить"));
-    btnSave = CreateButton("btnSave", QStringLiteral("Сохранить"));
+    btnOK = texts_.Text(CreateButton("btnOK", {}), QT_TR_NOOP("ОК"));
+    btnCancel = texts_.Text(CreateButton("btnCancel", {}), QT_TR_NOOP("Отменить"));
+    btnSave = texts_.Text(CreateButton("btnSave", {}), QT_TR_NOOP("Сохранить"));
     // Nothing has changed yet: keeping and saving wait for the first change.
     btnOK->setEnabled(false);
     btnSave->setEnabled(false);
@@ -120,11 +127,11 @@ QWidget* TSetupForm::CreateDevicePage() {
     auto* info = new QGridLayout;
     info->setVerticalSpacing(2);
     info->setHorizontalSpacing(6);
-    AddCaptioned(info, 0, 0, "Используется буфферов:", laBufs);
-    AddCaptioned(info, 1, 0, "Прорисованно треугольников:", laTrigs);
-    AddCaptioned(info, 2, 0, "Видеоэкраны:", laVports);
-    AddCaptioned(info, 0, 2, "Ширина:", laWidth);
-    AddCaptioned(info, 1, 2, "Высота:", laHeight);
+    AddCaptioned(texts_, info, 0, 0, QT_TR_NOOP("Используется буфферов:"), laBufs);
+    AddCaptioned(texts_, info, 1, 0, QT_TR_NOOP("Прорисованно треугольников:"), laTrigs);
+    AddCaptioned(texts_, info, 2, 0, QT_TR_NOOP("Видеоэкраны:"), laVports);
+    AddCaptioned(texts_, info, 0, 2, QT_TR_NOOP("Ширина:"), laWidth);
+    AddCaptioned(texts_, info, 1, 2, QT_TR_NOOP("Высота:"), laHeight);
     info->setColumnStretch(1, 1);
     info->setColumnStretch(3, 1);
 
@@ -139,18 +146,18 @@ QWidget* TSetupForm::CreateDevicePage() {
         shown->setAttribute(Qt::WA_TransparentForMouseEvents);
         shown->setFocusPolicy(Qt::NoFocus);
     }
-    auto* wire = new QGroupBox(QStringLiteral("Параметры сетки : "));
+    auto* wire = texts_.Text(new QGroupBox, QT_TR_NOOP("Параметры сетки : "));
     auto* wireLayout = new QHBoxLayout(wire);
     Tighten(wireLayout, 2);
     wireLayout->addWidget(cbCull);
     wireLayout->addWidget(cbHide);
-    auto* colour = new QGroupBox(QStringLiteral(" Цветовой режим : "));
+    auto* colour = texts_.Text(new QGroupBox, QT_TR_NOOP(" Цветовой режим : "));
     auto* colourLayout = new QHBoxLayout(colour);
     Tighten(colourLayout, 2);
     colourLayout->addWidget(rbMono);
     colourLayout->addWidget(rbRGB);
 
-    cbDither = Named(new QCheckBox(QStringLiteral("дизеринг")), "cbDither");
+    cbDither = texts_.Text(Named(new QCheckBox, "cbDither"), QT_TR_NOOP("дизеринг"));
     laShd = CreateLabel({}, "laShd");
     laShd->setMinimumWidth(36);
     laShd->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -176,16 +183,16 @@ QWidget* TSetupForm::CreateDevicePage() {
     auto* combos = new QGridLayout;
     combos->setVerticalSpacing(4);
     combos->setHorizontalSpacing(6);
-    AddCaptioned(combos, 0, 0, "Качество:", QualityCombo);
-    AddCaptioned(combos, 1, 0, "Свет:", LightCombo);
+    AddCaptioned(texts_, combos, 0, 0, QT_TR_NOOP("Качество:"), QualityCombo);
+    AddCaptioned(texts_, combos, 1, 0, QT_TR_NOOP("Свет:"), LightCombo);
     // The texture names are the longest: their combo reaches under the second column.
-    combos->addWidget(CreateLabel(QStringLiteral("Техтуры:")), 2, 0);
+    combos->addWidget(texts_.Text(CreateLabel({}), QT_TR_NOOP("Техтуры:")), 2, 0);
     combos->addWidget(TextureCombo, 2, 1, 1, 2, Qt::AlignLeft);
-    AddCaptioned(combos, 0, 2, "Режим текстур:", ShadeCombo);
-    AddCaptioned(combos, 1, 2, "Заливка:", FillCombo);
-    combos->addWidget(CreateLabel(QStringLiteral("Цветов в текстуре:")), 3, 2);
-    laShd->setAccessibleName(QStringLiteral("Цветов в текстуре"));
-    udShades->setAccessibleName(QStringLiteral("Цветов в текстуре"));
+    AddCaptioned(texts_, combos, 0, 2, QT_TR_NOOP("Режим текстур:"), ShadeCombo);
+    AddCaptioned(texts_, combos, 1, 2, QT_TR_NOOP("Заливка:"), FillCombo);
+    combos->addWidget(texts_.Text(CreateLabel({}), QT_TR_NOOP("Цветов в текстуре:")), 3, 2);
+    texts_.AccessibleName(laShd, QT_TR_NOOP("Цветов в текстуре"));
+    texts_.AccessibleName(udShades, QT_TR_NOOP("Цветов в текстуре"));
     combos->addLayout(shades, 3, 3);
     combos->setColumnStretch(4, 1);
 
@@ -203,14 +210,14 @@ QWidget* TSetupForm::CreateViewportPage() {
     lbVports = Named(new QListWidget, "lbVports");
     auto* left = new QVBoxLayout;
     left->setSpacing(3);
-    left->addWidget(CreateLabel(QStringLiteral("Видеоэкраны :")));
-    lbVports->setAccessibleName(QStringLiteral("Видеоэкраны"));
+    left->addWidget(texts_.Text(CreateLabel({}), QT_TR_NOOP("Видеоэкраны :")));
+    texts_.AccessibleName(lbVports, QT_TR_NOOP("Видеоэкраны"));
     left->addWidget(lbVports, 1);
 
-    rbPerspective = CreateRadio("rbPerspective", QStringLiteral("в перспективе"));
-    rbOrthographic = CreateRadio("rbOrthographic", QStringLiteral("ортографически"));
-    cbScale = Named(new QCheckBox(QStringLiteral("пропорционально")), "cbScale");
-    auto* image = new QGroupBox(QStringLiteral(" Изображение : "));
+    rbPerspective = texts_.Text(CreateRadio("rbPerspective", {}), QT_TR_NOOP("в перспективе"));
+    rbOrthographic = texts_.Text(CreateRadio("rbOrthographic", {}), QT_TR_NOOP("ортографически"));
+    cbScale = texts_.Text(Named(new QCheckBox, "cbScale"), QT_TR_NOOP("пропорционально"));
+    auto* image = texts_.Text(new QGroupBox, QT_TR_NOOP(" Изображение : "));
     auto* imageLayout = new QVBoxLayout(image);
     Tighten(imageLayout, 2);
     imageLayout->addWidget(rbPerspective);
@@ -221,13 +228,13 @@ QWidget* TSetupForm::CreateViewportPage() {
     edRight = NumberEdit("edRight");
     edTop = NumberEdit("edTop");
     edBottom = NumberEdit("edBottom");
-    auto* plane = new QGroupBox(QStringLiteral(" Плоскость : "));
+    auto* plane = texts_.Text(new QGroupBox, QT_TR_NOOP(" Плоскость : "));
     auto* planeLayout = new QGridLayout(plane);
     Tighten(planeLayout, 3);
-    AddCaptioned(planeLayout, 0, 0, "Слева", edLeft);
-    AddCaptioned(planeLayout, 1, 0, "Справа", edRight);
-    AddCaptioned(planeLayout, 2, 0, "Свеху", edTop);
-    AddCaptioned(planeLayout, 3, 0, "Снизу", edBottom);
+    AddCaptioned(texts_, planeLayout, 0, 0, QT_TR_NOOP("Слева"), edLeft);
+    AddCaptioned(texts_, planeLayout, 1, 0, QT_TR_NOOP("Справа"), edRight);
+    AddCaptioned(texts_, planeLayout, 2, 0, QT_TR_NOOP("Свеху"), edTop);
+    AddCaptioned(texts_, planeLayout, 3, 0, QT_TR_NOOP("Снизу"), edBottom);
 
     auto* middle = new QVBoxLayout;
     middle->setSpacing(4);
@@ -238,17 +245,17 @@ QWidget* TSetupForm::CreateViewportPage() {
     edField = NumberEdit("edField");
     edFront = NumberEdit("edFront");
     edBack = NumberEdit("edBack");
-    auto* camera = new QGroupBox(QStringLiteral(" Видеокамера : "));
+    auto* camera = texts_.Text(new QGroupBox, QT_TR_NOOP(" Видеокамера : "));
     auto* cameraLayout = new QGridLayout(camera);
     Tighten(cameraLayout, 3);
-    AddCaptioned(cameraLayout, 0, 0, "Фокус", edField);
-    auto* planes = CreateLabel(QStringLiteral("Секущие плоскости :"));
+    AddCaptioned(texts_, cameraLayout, 0, 0, QT_TR_NOOP("Фокус"), edField);
+    auto* planes = texts_.Text(CreateLabel({}), QT_TR_NOOP("Секущие плоскости :"));
     QFont underlined = planes->font();
     underlined.setUnderline(true);
     planes->setFont(underlined);
     cameraLayout->addWidget(planes, 1, 0, 1, 2);
-    AddCaptioned(cameraLayout, 2, 0, "Передняя", edFront);
-    AddCaptioned(cameraLayout, 3, 0, "Задняя:", edBack);
+    AddCaptioned(texts_, cameraLayout, 2, 0, QT_TR_NOOP("Передняя"), edFront);
+    AddCaptioned(texts_, cameraLayout, 3, 0, QT_TR_NOOP("Задняя:"), edBack);
 
     laVWidth = ValueLabel("laVWidth");
     laVHeight = ValueLabel("laVHeight");
@@ -256,10 +263,10 @@ QWidget* TSetupForm::CreateViewportPage() {
     laYOffset = ValueLabel("laYOffset");
     auto* info = new QGridLayout;
     info->setVerticalSpacing(2);
-    AddCaptioned(info, 0, 0, "Ширина:", laVWidth);
-    AddCaptioned(info, 1, 0, "Высота:", laVHeight);
-    AddCaptioned(info, 2, 0, "Смещение по x:", laXOffset);
-    AddCaptioned(info, 3, 0, "Смещение по y:", laYOffset);
+    AddCaptioned(texts_, info, 0, 0, QT_TR_NOOP("Ширина:"), laVWidth);
+    AddCaptioned(texts_, info, 1, 0, QT_TR_NOOP("Высота:"), laVHeight);
+    AddCaptioned(texts_, info, 2, 0, QT_TR_NOOP("Смещение по x:"), laXOffset);
+    AddCaptioned(texts_, info, 3, 0, QT_TR_NOOP("Смещение по y:"), laYOffset);
 
     auto* right = new QVBoxLayout;
     right->setSpacing(8);
@@ -280,19 +287,19 @@ QWidget* TSetupForm::CreateRenderStatePage() {
     RSTypeCombo = Named(new QComboBox, "RSTypeCombo");
     RSValCombo = Named(new QComboBox, "RSValCombo");
     lbRS = Named(new QListWidget, "lbRS");
-    RSTypeCombo->setAccessibleName(QStringLiteral("Состояние"));
-    RSValCombo->setAccessibleName(QStringLiteral("Значение"));
-    lbRS->setAccessibleName(QStringLiteral("Состояния рендеринга"));
-    btnAdd = CreateButton("btnAdd", QStringLiteral("Добавить"));
-    btnDelete = CreateButton("btnDelete", QStringLiteral("Удалить"));
-    btnExecute = CreateButton("btnExecute", QStringLiteral("Применить"));
+    texts_.AccessibleName(RSTypeCombo, QT_TR_NOOP("Состояние"));
+    texts_.AccessibleName(RSValCombo, QT_TR_NOOP("Значение"));
+    texts_.AccessibleName(lbRS, QT_TR_NOOP("Состояния рендеринга"));
+    btnAdd = texts_.Text(CreateButton("btnAdd", {}), QT_TR_NOOP("Добавить"));
+    btnDelete = texts_.Text(CreateButton("btnDelete", {}), QT_TR_NOOP("Удалить"));
+    btnExecute = texts_.Text(CreateButton("btnExecute", {}), QT_TR_NOOP("Применить"));
 
     auto* choice = new QVBoxLayout;
     choice->setSpacing(2);
-    choice->addWidget(CreateLabel(QStringLiteral("Состояние:")));
+    choice->addWidget(texts_.Text(CreateLabel({}), QT_TR_NOOP("Состояние:")));
     choice->addWidget(RSTypeCombo);
     choice->addSpacing(4);
-    choice->addWidget(CreateLabel(QStringLiteral("Значение:")));
+    choice->addWidget(texts_.Text(CreateLabel({}), QT_TR_NOOP("Значение:")));
     choice->addWidget(RSValCombo);
 
     auto* buttons = new QVBoxLayout;
@@ -317,11 +324,12 @@ QWidget* TSetupForm::CreateRenderStatePage() {
 
 QWidget* TSetupForm::CreateDriversPage() {
     lbDrivers = Named(new QListWidget, "lbDrivers");
-    lbDrivers->setToolTip(
-        QStringLiteral("Двойной щелчок: пересоздать устройство с этим драйвером"));
-    lbDrivers->setAccessibleName(QStringLiteral("Драйверы"));
+    texts_.Set(lbDrivers, TextPart::Hint,
+               QT_TR_NOOP("Двойной щелчок: пересоздать устройство с этим драйвером"),
+               [this](const QString& text) { lbDrivers->setToolTip(text); });
+    texts_.AccessibleName(lbDrivers, QT_TR_NOOP("Драйверы"));
     DriversMemo = Named(new QPlainTextEdit, "DriversMemo");
-    DriversMemo->setAccessibleName(QStringLiteral("Сведения о драйвере"));
+    texts_.AccessibleName(DriversMemo, QT_TR_NOOP("Сведения о драйвере"));
     DriversMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     DriversMemo->setTabStopDistance(4 * DriversMemo->fontMetrics().horizontalAdvance(u' '));
     DriversMemo->setBackgroundRole(QPalette::Button);

@@ -70,8 +70,11 @@ void TSetupForm::SaveToIni() {
     }
     // The file may have gone to the configuration folder: say where.
     const QString shown = QDir::toNativeSeparators(fileName);
-    laSettingsFile->setText(laSettingsFile->fontMetrics().elidedText(
-        QStringLiteral("Сохранено в %1").arg(shown), Qt::ElideMiddle, laSettingsFile->width()));
+    texts_.Set(laSettingsFile, TextPart::Text, QT_TR_NOOP("Сохранено в %1"),
+               [this, shown](const QString& text) {
+                   laSettingsFile->setText(laSettingsFile->fontMetrics().elidedText(
+                       text.arg(shown), Qt::ElideMiddle, laSettingsFile->width()));
+               });
     laSettingsFile->setToolTip(shown);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,14 +73,18 @@ QString FileWriteErrorText(const QString& path, const FileWriteError& error) {
     const QString target = QDir::toNativeSeparators(path);
     switch (error.Step) {
     case FileWriteStep::Create:
-        return QStringLiteral("Не удаётся создать файл в папке «%1»: %2")
+        return QCoreApplication::translate("qor::AtomicFile",
+                                           "Не удаётся создать файл в папке «%1»: %2")
             .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), error.Reason);
     case FileWriteStep::Write:
-        return QStringLiteral("Не удаётся записать «%1»: %2").arg(target, error.Reason);
+        return QCoreApplication::translate("qor::AtomicFile", "Не удаётся записать «%1»: %2")
+            .arg(target, error.Reason);
     case FileWriteStep::Replace:
         break;
     }
-    return QStringLiteral("Не удаётся заменить «%1» новым файлом: %2").arg(target, error.Reason);
+    return QCoreApplication::translate("qor::AtomicFile",
+                                       "Не удаётся заменить «%1» новым файлом: %2")
+        .arg(target, error.Reason);
 }
 
 } // namespace qor

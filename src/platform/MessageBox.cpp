@@ -1,5 +1,6 @@
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -43,22 +44,26 @@ std::vector<MsgResult> ButtonsOf(MsgButtons buttons) {
     return {MsgResult::Ok};
 }
 
-QString ButtonText(MsgResult result) {
+const char* ButtonSource(MsgResult result) {
     switch (result) {
     case MsgResult::Ok:
-        return QStringLiteral("ОК");
+        return QT_TRANSLATE_NOOP("qor::MessageBox", "ОК");
     case MsgResult::Yes:
-        return QStringLiteral("Да");
+        return QT_TRANSLATE_NOOP("qor::MessageBox", "Да");
     case MsgResult::No:
-        return QStringLiteral("Нет");
+        return QT_TRANSLATE_NOOP("qor::MessageBox", "Нет");
     case MsgResult::Cancel:
-        return QStringLiteral("Отмена");
+        return QT_TRANSLATE_NOOP("qor::MessageBox", "Отмена");
     case MsgResult::Save:
-        return QStringLiteral("Сохранить");
+        return QT_TRANSLATE_NOOP("qor::MessageBox", "Сохранить");
     case MsgResult::Discard:
-        return QStringLiteral("Не сохранять");
+        return QT_TRANSLATE_NOOP("qor::MessageBox", "Не сохранять");
     }
-    return {};
+    return "";
+}
+
+QString ButtonText(MsgResult result) {
+    return QCoreApplication::translate("qor::MessageBox", ButtonSource(result));
 }
 
 QMessageBox::ButtonRole RoleOf(MsgResult result) {

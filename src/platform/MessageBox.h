@@ -1,5 +1,6 @@
 // Every message box of the program goes through ShowMessageBox, so that tests can answer the
-// boxes and list what was shown (MessageBoxRecorder). The buttons are Russian whatever the locale.
+// boxes and list what was shown (MessageBoxRecorder). The buttons speak the program's language,
+// whatever the locale.
 #pragma once
 
 #include <QString>

@@ -5,12 +5,15 @@
 #include "engine/MeshBuilder.h"
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
+
 namespace qor {
 
 namespace {
 
 void ShowLoadError(const QString& text) {
-    ShowMessageBox(nullptr, text, QStringLiteral("Ошибка !"), MsgIcon::Warning, MsgButtons::Ok);
+    ShowMessageBox(nullptr, text, QCoreApplication::translate("qor::LoadModel", "Ошибка !"),
+                   MsgIcon::Warning, MsgButtons::Ok);
 }
 
 } // namespace
@@ -23,7 +26,8 @@ bool LoadModel(IDirect3DRM* engine, IDirect3DRMFrame* frame, const QString& file
     }
     if (Failed(meshBuilder->Load(fileName.toUtf8().constData(), nullptr, D3DRMLOAD_FROMFILE))) {
         meshBuilder.reset();
-        ShowLoadError(QStringLiteral("Не могу загрузить файлы конструкции.\n"));
+        ShowLoadError(QCoreApplication::translate("qor::LoadModel",
+                                                  "Не могу загрузить файлы конструкции.\n"));
         return false;
     }
     if (xScale != 1.0) {
@@ -32,7 +36,8 @@ bool LoadModel(IDirect3DRM* engine, IDirect3DRMFrame* frame, const QString& file
     }
     if (Failed(frame->AddVisual(meshBuilder.get()))) {
         meshBuilder.reset();
-        ShowLoadError(QStringLiteral("Ошибка при создании конструкции.\n"));
+        ShowLoadError(
+            QCoreApplication::translate("qor::LoadModel", "Ошибка при создании конструкции.\n"));
         return false;
     }
     meshBuilder.reset();

@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "view/FrameClearing.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 #include <cstdlib>
@@ -30,14 +31,16 @@ void Put(std::uint8_t* at, const void* data, std::size_t size) {
 } // namespace
 
 QString FailureText(const QString& source, int line, HRESULT code, const QString& expression) {
-    return QStringLiteral("%1 (%2): %3\n%4\nВы согласны отменить выполнение ?")
+    return QCoreApplication::translate("qor::D3dUtil",
+                                       "%1 (%2): %3\n%4\nВы согласны отменить выполнение ?")
         .arg(source, QString::number(line), HResultToText(code), expression);
 }
 
 void ReportFailure(const QString& source, int line, HRESULT code, const QString& expression) {
     const QString text = FailureText(source, line, code, expression);
     QMessageLogger(kD3dUtilModule, kTraceLine, nullptr, "Trace").debug().noquote() << text;
-    if (ShowMessageBox(nullptr, text, QStringLiteral("Неудачный результат HRESULT"),
+    if (ShowMessageBox(nullptr, text,
+                       QCoreApplication::translate("qor::D3dUtil", "Неудачный результат HRESULT"),
                        MsgIcon::Warning, MsgButtons::YesNo) == MsgResult::Yes) {
         std::exit(0);
     }

@@ -1,6 +1,8 @@
 // The result-code name table and the text shown for a result code.
 #include "view/ResultCodeNames.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -176,13 +178,14 @@ QString ResultCodeName(quint16 key) {
 
 QString HResultToText(std::int32_t code) {
     if (code == 0)
-        return QStringLiteral("Ошибок нет");
+        return QCoreApplication::translate("qor::ResultCodeNames", "Ошибок нет");
     const QString name = ResultCodeName(KeyOf(static_cast<std::uint32_t>(code)));
     if (!name.isEmpty())
         return name;
     // Windows would look in its system message table next; this platform has no such table for
     // these codes, so a code without a name gets the not-found text.
-    return QStringLiteral(" строка результата HRESULT не найдена");
+    return QCoreApplication::translate("qor::ResultCodeNames",
+                                       " строка результата HRESULT не найдена");
 }
 
 } // namespace qor

@@ -68,9 +68,10 @@ void TD3dView::CreateDevice(const GUID* driver) {
     const HRESULT result = CreateDeviceFromClipper(driver, screen.width(), screen.height());
     if (Failed(result)) {
         ShowMessageBox(nullptr,
-                       "Не получается создать устройство\nHRESULT = " + HResultToText(result) +
-                           "\nПопробуйте использовать драйвер по умолчанию!",
-                       "Ошибка утройства", MsgIcon::Warning, MsgButtons::Ok);
+                       tr("Не получается создать устройство\nHRESULT = %1\nПопробуйте "
+                          "использовать драйвер по умолчанию!")
+                           .arg(HResultToText(result)),
+                       tr("Ошибка утройства"), MsgIcon::Warning, MsgButtons::Ok);
         ReleaseDevice();
         CreateDeviceFromClipper(nullptr, screen.width(), screen.height());
     }

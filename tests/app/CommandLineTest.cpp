@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -16,6 +18,7 @@ struct LineCase {
     QStringList arguments; // after the program's name
     Action what;
     QString designFile; // relative to the working folder
+    std::optional<qor::Language> language = {};
 };
 
 TEST(CommandLine, ReadsTheOptionsAndTheDesignFile) {
@@ -30,6 +33,11 @@ TEST(CommandLine, ReadsTheOptionsAndTheDesignFile) {
         {{"-v"}, Action::ShowVersion, {}},
         {{"--frobnicate"}, Action::Refuse, {}},
         {{"a.qor", "b.qor"}, Action::Refuse, {}},
+        {{"--lang", "en"}, Action::Start, {}, qor::Language::English},
+        {{"--lang=ru", "a.qor"}, Action::Start, "a.qor", qor::Language::Russian},
+        {{"--lang", "de"}, Action::Refuse, {}},
+        {{"--lang", "EN"}, Action::Refuse, {}},
+        {{"--lang"}, Action::Refuse, {}},
     };
     for (const LineCase& c : cases) {
         const qor::CommandLine line = qor::ParseCommandLine(QStringList{"qor"} + c.arguments);
@@ -40,6 +48,7 @@ TEST(CommandLine, ReadsTheOptionsAndTheDesignFile) {
                                        : QDir::current().absoluteFilePath(c.designFile))
             << shown;
         EXPECT_EQ(line.Error.isEmpty(), c.what != Action::Refuse) << shown;
+        EXPECT_EQ(line.ChosenLanguage, c.language) << shown;
     }
 }
 
@@ -57,12 +66,19 @@ TEST(CommandLine, TheProgramPrintsAndEnds) {
         {{"--version"}, 0, true, "QOR " QOR_VERSION_TEXT},
         {{"--no-such-option"}, 2, false, "--no-such-option"},
         {{"--no-such-option"}, 2, false, "--help"},
+        {{"--help"}, 0, true, "Использование: qor"},
+        {{"--lang", "en", "--help"}, 0, true, "Usage: qor"},
+        {{"--lang", "en", "a.qor", "b.qor"}, 2, false, "only one file can be opened"},
+        {{"--lang", "fr"}, 2, false, "«fr»"},
     };
+    // Nothing remembered: without --lang the answer is Russian.
+    const QTemporaryDir config;
     for (const Answer& a : answers) {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("DISPLAY");
         environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("XDG_CONFIG_HOME", config.path());
         program.setProcessEnvironment(environment);
         program.start(QOR_PROGRAM, a.arguments);
         ASSERT_TRUE(program.waitForFinished(-1));

@@ -37,6 +37,19 @@ TEST(DesignErrorMessage, NamesTheLineAndTheReason) {
     }
 }
 
+// The window hands over a translator; what the file quotes stays as it is, "%2" included.
+TEST(DesignErrorMessage, FillsTheTranslatedTextsWithTheFaultsParts) {
+    const qor::DesignTextTranslator english = [](const char* context, const char* source) {
+        EXPECT_STREQ(context, "qor::DesignMessage");
+        const std::string text = source;
+        return text == "строка %1: %2"   ? std::string("line %1: %2")
+               : text == "%1 — не число" ? std::string("%1 is not a number")
+                                         : "untranslated " + text;
+    };
+    EXPECT_EQ(qor::DesignErrorMessage({R::NotANumber, 4, "Mechanism1", "a", "%2%1"}, english),
+              "line 4: '%2%1' is not a number");
+}
+
 TEST(DesignErrorMessage, ShortensALongTextWithoutSplittingACharacter) {
     // 39 ASCII characters, then Cyrillic letters of two bytes each.
     const std::string text = std::string(39, 'x') + "яяя";

@@ -283,7 +283,7 @@ TEST_F(MainWindow, MainMenuHoldsItsItemsInOrder) {
     EXPECT_EQ(Get<QAction>("mnOpen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_EQ(Get<QAction>("mnSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(Get<QAction>("mnSaveAs")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    EXPECT_EQ(ItemTexts(Get<QMenu>("mnSettings")), QStringList({"Изображение"}));
+    EXPECT_EQ(ItemTexts(Get<QMenu>("mnSettings")), QStringList({"Изображение", "Язык / Language"}));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnMotion")),
               QStringList({"Запустить/остановить механизм", "Один шаг", "-", "Ближе", "Дальше"}));
     EXPECT_EQ(ItemTexts(Get<QMenu>("mnAnalysis")),
