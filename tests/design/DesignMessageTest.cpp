@@ -52,7 +52,8 @@ TEST(DesignErrorMessage, FillsTheTranslatedTextsWithTheFaultsParts) {
 
 TEST(DesignErrorMessage, ShortensALongTextWithoutSplittingACharacter) {
     // 39 ASCII characters, then Cyrillic letters of two bytes each.
-    const std::string text = std::string(39, 'x') + "яяя";
+    std::string text(39, 'x');
+    text += "яяя";
     const DesignError error{R::NotANumber, 2, "Mechanism1", "a", text};
     EXPECT_EQ(qor::DesignErrorMessage(error),
               "строка 2: '" + std::string(39, 'x') + "я…' — не число");
