@@ -1,4 +1,5 @@
 #include "AnalysisBench.h"
+#include "Clocks.h"
 #include "Median.h"
 
 #include "SceneRig.h"
@@ -23,33 +24,11 @@ namespace qor::bench {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 // The frames are measured in alternating blocks, without and with the drawings, so that a
 // neighbour's load on the shared machine falls on both alike.
 constexpr int kBlockFrames = 25;
 constexpr int kWarmUpFrames = 30;
 constexpr int kPathBuilds = 7;
-
-double Milliseconds(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-double CpuMs(clockid_t clock) {
-    timespec t{};
-    clock_gettime(clock, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-
-// The processor time of this thread: on a shared machine, what the work itself costs.
-double ThreadCpuMs() {
-    return CpuMs(CLOCK_THREAD_CPUTIME_ID);
-}
-
-// The processor time of the whole process, the software renderer's threads included.
-double ProcessCpuMs() {
-    return CpuMs(CLOCK_PROCESS_CPUTIME_ID);
-}
 
 // The medians of each block of frames, on the clock and in processor time.
 struct BlockTimes {

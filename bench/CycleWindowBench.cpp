@@ -1,4 +1,5 @@
 #include "CycleWindowBench.h"
+#include "Clocks.h"
 #include "Median.h"
 
 #include "BenchBoxes.h"
@@ -23,28 +24,14 @@
 namespace qor::bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int kOpenings = 7;
 constexpr int kWarmUpFrames = 5;
 constexpr int kFrameRounds = 10;
 // A step this small takes link 1 round in 359,000 steps: the cycle stops at its 100,000 rows.
 constexpr double kTinyStepDeg = 0.001;
 
-double MillisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
 void Click(const TMainForm& form, const char* name) {
     form.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
-}
-
-// The processor time of the whole process (the software renderer's threads included), in ms:
-// unlike the time on the clock it hardly grows when other programs load the machine.
-double ProcessCpuMs() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) * 1e-6;
 }
 
 struct FrameTimes {
@@ -60,7 +47,7 @@ void TimeFrame(TMainForm& form, FrameTimes* times) {
     form.IdlePass(done);
     QCoreApplication::processEvents();
     if (times != nullptr) {
-        times->wall.push_back(MillisecondsSince(start));
+        times->wall.push_back(Milliseconds(start, Clock::now()));
         times->cpu.push_back(ProcessCpuMs() - cpuStart);
     }
 }
@@ -115,7 +102,7 @@ int RunCycleWindowBench(int argc, char** argv, int width, int height, int frames
         menuItem->trigger();
         QCoreApplication::processEvents();
         window->repaint();
-        openMs.push_back(MillisecondsSince(start));
+        openMs.push_back(Milliseconds(start, Clock::now()));
     }
     std::printf("cycle_window_rows %zu\n", window->Page(1)->ShownCycle().Rows.size());
     std::printf("cycle_window_open_ms %.1f\n", Median(openMs));

@@ -14,6 +14,7 @@
 #include "BareLoop.h"
 #include "BenchBoxes.h"
 #include "BenchOptions.h"
+#include "Clocks.h"
 #include "CycleWindowBench.h"
 #include "IdleCpu.h"
 #include "SceneRig.h"
@@ -43,14 +44,8 @@ using namespace qor::bench;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int kWarmUpFrames = 30;
 constexpr int kExtraBuilds = 6;
-
-double Milliseconds(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
 
 double Percentile(std::vector<double> values, double fraction) {
     std::sort(values.begin(), values.end());
