@@ -121,6 +121,9 @@ void Choose(qor::TMainForm& form, const char* item) {
 class Languages : public qortest::MainWindow {
 protected:
     void SetUp() override {
+        // The program starts in Russian with Qt's own Russian texts; the test program does not.
+        qor::UseLanguage(qor::Language::Russian);
+        QCoreApplication::processEvents();
         NewConstruction();
         Click("cb1");
         Click("rbRotPlus1");
