@@ -3,6 +3,9 @@
 
 #include "engine/FlatFaces.h"
 
+#include <QImage>
+
+#include <algorithm>
 #include <cstddef>
 
 namespace qor {
@@ -26,6 +29,26 @@ void GpuMeshCache::Forget(std::uint64_t id) {
     if (found != meshes_.end()) {
         Free(found->second);
         meshes_.erase(found);
+    }
+}
+
+void GpuMeshCache::UploadMipmapped(const QImage& image) {
+    // Row 0 of the image is texture coordinate v = 0, as in the model files.
+    gl_.glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    // The smaller levels are averaged here rather than by glGenerateMipmap: a software driver
+    // compiles a shader for that in every new context, which cost the first frame of each scene
+    // more than all the rest of it. A texture is a few hundred pixels across, so this is cheap.
+    QImage level = image;
+    for (GLint index = 0;; ++index) {
+        gl_.glTexImage2D(GL_TEXTURE_2D, index, GL_RGBA8, level.width(), level.height(), 0, GL_RGBA,
+                         GL_UNSIGNED_BYTE, level.constBits());
+        if (level.width() == 1 && level.height() == 1) {
+            break;
+        }
+        level = level
+                    .scaled(std::max(1, level.width() / 2), std::max(1, level.height() / 2),
+                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_RGBA8888);
     }
 }
 
@@ -71,11 +94,7 @@ GpuMesh GpuMeshCache::Upload(const MeshData& mesh) {
         if (!image.isNull()) {
             gl_.glGenTextures(1, &gpuRange.texture);
             gl_.glBindTexture(GL_TEXTURE_2D, gpuRange.texture);
-            // Row 0 of the image is texture coordinate v = 0, as in the model files.
-            gl_.glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-            gl_.glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width(), image.height(), 0, GL_RGBA,
-                             GL_UNSIGNED_BYTE, image.constBits());
-            gl_.glGenerateMipmap(GL_TEXTURE_2D);
+            UploadMipmapped(image);
             gl_.glBindTexture(GL_TEXTURE_2D, 0);
         }
         gpu.ranges.push_back(gpuRange);

@@ -47,6 +47,8 @@ public:
 
 private:
     GpuMesh Upload(const MeshData& mesh);
+    // Uploads the image and all its smaller levels into the bound 2D texture.
+    void UploadMipmapped(const QImage& image);
     void Free(GpuMesh& mesh);
 
     QOpenGLFunctions_3_3_Core& gl_;
