@@ -5,6 +5,7 @@
 
 #include <QOpenGLContext>
 #include <QOpenGLExtraFunctions>
+#include <QOpenGLShaderProgram>
 #include <QSurfaceFormat>
 
 namespace qor {
@@ -63,18 +64,24 @@ bool PictureWindow::Draw(unsigned texture, void* fence, QSize picture) {
         auto context = std::make_unique<QOpenGLContext>();
         context->setFormat(requestedFormat());
         context->setShareContext(QOpenGLContext::globalShareContext());
-        if (!context->create()) {
+        if (!context->create() || !context->makeCurrent(this)) {
             return false;
         }
+        std::unique_ptr<QOpenGLShaderProgram> copier = MakePictureCopier();
+        if (!copier) {
+            return false;
+        }
+        context->extraFunctions()->glGenVertexArrays(1, &vertexArray_);
         context_ = std::move(context);
+        copier_ = std::move(copier);
     }
     if (!context_->makeCurrent(this)) {
         return false;
     }
     QOpenGLExtraFunctions& gl = *context_->extraFunctions();
     if (texture != 0) {
-        PresentPicture(gl, texture, fence, picture, context_->defaultFramebufferObject(),
-                       size() * devicePixelRatio());
+        PresentPicture(gl, *copier_, vertexArray_, texture, fence, picture,
+                       context_->defaultFramebufferObject(), size() * devicePixelRatio());
     } else {
         PresentNothing(gl, context_->defaultFramebufferObject());
     }

@@ -1,8 +1,8 @@
 // PictureWindow: the native child window that shows a device's picture. It draws with an OpenGL
 // context of its own that shares textures with the engine's, so presenting a frame is one copy
-// and one swap, with nothing composed through the widgets' backing store. It lets every input
-// event through to the widgets beneath it (the view host and its TVport children): they keep
-// their mouse events, and the window never takes the keyboard focus.
+// (a draw of the picture's texture) and one swap, with nothing composed through the widgets'
+// backing store. It lets every input event through to the widgets beneath it (the view host and its
+// TVport children): they keep their mouse events, and the window never takes the keyboard focus.
 #pragma once
 
 #include <QImage>
@@ -12,6 +12,7 @@
 #include <memory>
 
 class QOpenGLContext;
+class QOpenGLShaderProgram;
 
 namespace qor {
 
@@ -37,6 +38,9 @@ private:
 
     std::function<void()> exposed_;
     std::unique_ptr<QOpenGLContext> context_;
+    // Made with the context; the vertex array is the context's own and goes with it.
+    std::unique_ptr<QOpenGLShaderProgram> copier_;
+    unsigned vertexArray_ = 0;
 };
 
 } // namespace qor
