@@ -25,7 +25,7 @@ HRESULT IDirect3DRMDevice::Create(const DriverInfo& driver, int width, int heigh
     if (width <= 0 || height <= 0) {
         return D3DRMERR_BADVALUE;
     }
-    GlContext* context = GlContext::Acquire();
+    GlContext* context = GlContext::Instance();
     if (context == nullptr) {
         return D3DRMERR_BADDEVICE;
     }
@@ -55,7 +55,6 @@ IDirect3DRMDevice::~IDirect3DRMDevice() {
         context_.MakeCurrent();
         renderer_.reset();
     }
-    GlContext::Unacquire();
 }
 
 HRESULT IDirect3DRMDevice::Update() {

@@ -105,7 +105,7 @@ private:
     void RemoveViewport(IDirect3DRMViewport* viewport);
     RenderSettings Settings() const;
 
-    GlContext& context_; // the device holds one use of the engine's context
+    GlContext& context_; // the engine's context, which outlives every device
     D3DCOLORMODEL colorModel_;
     int width_;
     int height_;

@@ -20,7 +20,12 @@ namespace qor {
 namespace {
 
 std::unique_ptr<GlContext> instance;
-int users = 0;
+
+// The context and its objects go while the application object still stands: its window-system
+// connection is needed to end them.
+void DestroyInstance() {
+    instance.reset();
+}
 
 // Mesa's GLX library and its driver.
 int CollectMesa(dl_phdr_info* info, std::size_t, void* names) {
@@ -42,22 +47,16 @@ void KeepOpenGlDriversLoaded() {
     }
 }
 
-GlContext* GlContext::Acquire() {
+GlContext* GlContext::Instance() {
     if (!instance) {
         std::unique_ptr<GlContext> made(new GlContext);
         if (!made->Create()) {
             return nullptr;
         }
         instance = std::move(made);
+        qAddPostRoutine(DestroyInstance);
     }
-    ++users;
     return instance.get();
-}
-
-void GlContext::Unacquire() {
-    if (--users == 0) {
-        instance.reset();
-    }
 }
 
 GlContext::~GlContext() {

@@ -1,6 +1,7 @@
 // The engine's one OpenGL 3.3 core context, on an offscreen surface, shared with the
-// application's global share context so that a window can show a device's picture. It exists,
-// with the shader programs compiled in it, while at least one device does.
+// application's global share context so that a window can show a device's picture. It is made by
+// the first device and kept, with the shader programs compiled in it, until the application
+// object ends: each new construction makes a new device, which finds both ready.
 #pragma once
 
 #include "engine/Shaders.h"
@@ -22,11 +23,9 @@ void KeepOpenGlDriversLoaded();
 
 class GlContext {
 public:
-    // The context, made by the first user; null when no OpenGL 3.3 core context can be had
+    // The context, made on the first call; null when no OpenGL 3.3 core context can be had
     // (no QGuiApplication, no display, too old a driver).
-    static GlContext* Acquire();
-    // Drops one user; the last one destroys the context.
-    static void Unacquire();
+    static GlContext* Instance();
 
     // Makes the context current on its surface; false when that fails.
     bool MakeCurrent();

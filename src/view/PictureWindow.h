@@ -1,8 +1,9 @@
-// PictureWindow: the native child window that shows a device's picture. It draws with an OpenGL
-// context of its own that shares textures with the engine's, so presenting a frame is one copy
-// (a draw of the picture's texture) and one swap, with nothing composed through the widgets'
-// backing store. It lets every input event through to the widgets beneath it (the view host and its
-// TVport children): they keep their mouse events, and the window never takes the keyboard focus.
+// PictureWindow: the native child window that shows a device's picture. It draws with the OpenGL
+// context all picture windows share (PictureContext), which shares textures with the engine's, so
+// presenting a frame is one copy (a draw of the picture's texture) and one swap, with nothing
+// composed through the widgets' backing store. It lets every input event through to the widgets
+// beneath it (the view host and its TVport children): they keep their mouse events, and the window
+// never takes the keyboard focus.
 #pragma once
 
 #include <QImage>
@@ -11,10 +12,9 @@
 #include <functional>
 #include <memory>
 
-class QOpenGLContext;
-class QOpenGLShaderProgram;
-
 namespace qor {
+
+class PictureContext;
 
 class PictureWindow : public QWindow {
 public:
@@ -37,10 +37,7 @@ private:
     bool Draw(unsigned texture, void* fence, QSize picture);
 
     std::function<void()> exposed_;
-    std::unique_ptr<QOpenGLContext> context_;
-    // Made with the context; the vertex array is the context's own and goes with it.
-    std::unique_ptr<QOpenGLShaderProgram> copier_;
-    unsigned vertexArray_ = 0;
+    PictureContext* context_ = nullptr; // the windows' shared context, once drawn
 };
 
 } // namespace qor

@@ -28,11 +28,10 @@ void PrintTo(const WrongCall& c, std::ostream* os) {
 
 // Makes the call in the engine's context, as the engine's drawing would.
 void CallInTheEnginesContext(const std::function<void(QOpenGLFunctions_3_3_Core&)>& call) {
-    GlContext* context = GlContext::Acquire();
+    GlContext* context = GlContext::Instance();
     ASSERT_NE(context, nullptr);
     ASSERT_TRUE(context->MakeCurrent());
     call(context->Gl());
-    GlContext::Unacquire();
 }
 
 const WrongCall kWrongCalls[] = {

@@ -20,7 +20,7 @@ constexpr std::size_t kMostErrors = 16;
 
 std::vector<std::uint32_t> TakeGlErrors() {
     std::vector<std::uint32_t> errors;
-    GlContext* context = GlContext::Acquire();
+    GlContext* context = GlContext::Instance();
     if (context == nullptr) {
         return errors;
     }
@@ -31,7 +31,6 @@ std::vector<std::uint32_t> TakeGlErrors() {
             errors.push_back(error);
         }
     }
-    GlContext::Unacquire();
     return errors;
 }
 
