@@ -65,7 +65,6 @@ void TimeFrames(TMainForm& form, int frames, FrameTimes& times) {
 } // namespace
 
 int RunCycleWindowBench(int argc, char** argv, int width, int height, int frames) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     PrintMessageBoxes();
     TMainForm form;

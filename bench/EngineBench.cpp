@@ -35,7 +35,6 @@ int Argument(int argc, char** argv, int index, int fallback) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     const int frameCount = Argument(argc, argv, 1, 200);
     const int trianglesPerFrame = Argument(argc, argv, 2, 500);

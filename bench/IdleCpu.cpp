@@ -32,7 +32,6 @@ double ProcessCpuSeconds() {
 } // namespace
 
 int RunIdleBench(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     const std::unique_ptr<TMainForm> form = StartMainWindow();
     bool built = false;

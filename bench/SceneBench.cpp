@@ -187,7 +187,6 @@ int main(int argc, char** argv) {
     if (options->cycleWindow) {
         return RunCycleWindowBench(argc, argv, options->width, options->height, options->frames);
     }
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     PrintMessageBoxes();
     if (options->analysis) {

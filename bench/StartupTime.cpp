@@ -151,7 +151,6 @@ int RunStartupFloorBench(const char* self, int runs) {
 
 int RunStartupOnce(int argc, char** argv) {
     using Clock = std::chrono::steady_clock;
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     const std::unique_ptr<TMainForm> form = StartMainWindow();
     long long firstFrame = 0;

@@ -41,7 +41,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     long messageBoxes = 0;
     SetMessageBoxHandler([&messageBoxes](const MessageBoxRequest& box) {

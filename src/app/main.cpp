@@ -16,8 +16,6 @@ int main(int argc, char** argv) {
         qor::UseLanguage(line.ChosenLanguage.value_or(qor::RememberedLanguage()));
         return qor::AnswerCommandLine(qor::ParseCommandLine(qor::ArgumentsOf(argc, argv)));
     }
-    // The 3D view's widgets and the engine's offscreen context share their OpenGL objects.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     return qor::RunProgram(line.DesignFile, line.ChosenLanguage);
 }

@@ -70,8 +70,8 @@ public:
     // IID_IDirect3DRMWinDevice gives the window-device view of this device.
     [[nodiscard]] HRESULT QueryInterface(const GUID& iid, RefPtr<IDirect3DRMWinDevice>& winDevice);
 
-    // The picture: an RGBA8 texture of GetWidth x GetHeight in the engine's context (shared
-    // with the application's global share context), bottom row first as OpenGL has it; 0 while
+    // The picture: an RGBA8 texture of GetWidth x GetHeight in the engine's context (which a
+    // window's context shares), bottom row first as OpenGL has it; 0 while
     // nothing but black has been drawn, when the picture is all black.
     unsigned ColorTexture() const;
     // The OpenGL fence (a GLsync) that is signalled when the last picture is complete; another

@@ -92,7 +92,6 @@ bool GlContext::Create() {
     surface_->create();
     context_ = std::make_unique<QOpenGLContext>();
     context_->setFormat(format);
-    context_->setShareContext(QOpenGLContext::globalShareContext());
     if (!surface_->isValid() || !context_->create() || !MakeCurrent()) {
         return false;
     }

@@ -1,5 +1,5 @@
-// The engine's one OpenGL 3.3 core context, on an offscreen surface, shared with the
-// application's global share context so that a window can show a device's picture. It is made by
+// The engine's one OpenGL 3.3 core context, on an offscreen surface. A window's context that shows
+// a device's picture shares with it. It is made by
 // the first device and kept, with the shader programs compiled in it, until the application
 // object ends: each new construction makes a new device, which finds both ready.
 #pragma once
@@ -30,6 +30,8 @@ public:
     // Makes the context current on its surface; false when that fails.
     bool MakeCurrent();
     QOpenGLFunctions_3_3_Core& Gl() { return *functions_; }
+    // For a context that is to share the devices' pictures.
+    QOpenGLContext* Context() { return context_.get(); }
     // The program for a way of drawing, compiled the first time any device of the context
     // needs it; its id is 0 when it cannot be made. The context must be current.
     const ShaderProgram& Program(const ShaderVariant& variant);

@@ -1,6 +1,7 @@
 // The picture windows' shared OpenGL context.
 #include "view/PictureContext.h"
 
+#include "engine/GlContext.h"
 #include "view/PicturePresenter.h"
 
 #include <QCoreApplication>
@@ -24,12 +25,16 @@ void DestroyInstance() {
 
 PictureContext* PictureContext::Instance(const QSurfaceFormat& format) {
     if (!instance) {
-        // The device's texture reaches this context through the application's global share
-        // context, which the engine's context shares too.
+        // A window draws only a device's picture, so the engine's context is there to share
+        // its textures with.
+        GlContext* engine = GlContext::Instance();
+        if (engine == nullptr) {
+            return nullptr;
+        }
         std::unique_ptr<PictureContext> made(new PictureContext);
         made->context_ = std::make_unique<QOpenGLContext>();
         made->context_->setFormat(format);
-        made->context_->setShareContext(QOpenGLContext::globalShareContext());
+        made->context_->setShareContext(engine->Context());
         if (!made->context_->create()) {
             return nullptr;
         }

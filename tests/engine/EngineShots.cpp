@@ -51,7 +51,6 @@ void BuildScene(test::GlScene& s) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? argv[1] : ".");
     const GUID* mono = &Drivers()[1].guid;

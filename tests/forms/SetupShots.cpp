@@ -102,7 +102,6 @@ void Choose(TSetupForm& form, const char* combo, const char* text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     Shots shots(QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")));
     QTemporaryDir models;

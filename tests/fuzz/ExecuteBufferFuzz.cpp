@@ -190,7 +190,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static int argc = 1;
     static char name[] = "fuzz_execute_buffer";
     static char* argv[] = {name, nullptr};
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     application = new QGuiApplication(argc, argv);
     engine = new Engine;
     std::atexit(Finish);

@@ -58,7 +58,6 @@ bool Render(const Shot& shot, const QDir& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: scene_shots OUTPUT_FOLDER\n");

@@ -18,8 +18,6 @@ class FreshUserSettings : public ::testing::EmptyTestEventListener {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The engine's offscreen context and the view's widgets share their OpenGL objects.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     // What the windows remember for the next start goes to a file of this run's own.
     QTemporaryDir settings;
