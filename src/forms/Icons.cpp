@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QPolygonF>
 
 #include <cmath>
@@ -250,19 +251,20 @@ public:
 
     QIconEngine* clone() const override { return new DrawnIconEngine(draw_); }
 
+    // Drawn once per drawing, size and mode: a window asks for its icon in every size, twice
+    // when it is made, and a toolbar button whenever it is enabled or disabled.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.scale(size.width() / kGrid, size.height() / kGrid);
-            draw_(painter);
+        const QString key = QStringLiteral("qor-icon:%1:%2x%3:%4")
+                                .arg(reinterpret_cast<quintptr>(draw_))
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(static_cast<int>(mode));
+        QPixmap drawn;
+        if (!QPixmapCache::find(key, &drawn)) {
+            drawn = Draw(size, mode);
+            QPixmapCache::insert(key, drawn);
         }
-        if (mode == QIcon::Disabled) {
-            Fade(image);
-        }
-        return QPixmap::fromImage(image);
+        return drawn;
     }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
@@ -279,6 +281,21 @@ public:
     }
 
 private:
+    QPixmap Draw(const QSize& size, QIcon::Mode mode) const {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(size.width() / kGrid, size.height() / kGrid);
+            draw_(painter);
+        }
+        if (mode == QIcon::Disabled) {
+            Fade(image);
+        }
+        return QPixmap::fromImage(image);
+    }
+
     Drawing draw_;
 };
 
