@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace qor {
@@ -19,10 +20,20 @@ constexpr double KsiGuardCosine = -0.99999;
 // read-outs show (about 6e-8 degrees).
 constexpr long double WrapMargin = 1e-9L;
 
+// The limits are compared as doubles: the nearest double at or past a limit, outwards, is
+// reached by exactly the doubles that reach the limit itself, and the solve does not wait on the
+// wider arithmetic. They are computed once, not on every solve.
+double WrapLimit(long double limit, double outwards) {
+    const auto near = static_cast<double>(limit);
+    const bool inside = outwards > 0 ? near < limit : near > limit;
+    return inside ? std::nextafter(near, outwards) : near;
+}
+
 void WrapDrivenAngle(double& angle) {
-    // The limits are computed once, not on every solve.
-    static const long double upper = DegToRad(359) - WrapMargin;
-    static const long double lower = DegToRad(-359) + WrapMargin;
+    static const double upper =
+        WrapLimit(DegToRad(359) - WrapMargin, std::numeric_limits<double>::infinity());
+    static const double lower =
+        WrapLimit(DegToRad(-359) + WrapMargin, -std::numeric_limits<double>::infinity());
     if (angle >= upper || angle <= lower) {
         angle = 0.0;
     }
