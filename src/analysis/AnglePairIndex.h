@@ -97,7 +97,7 @@ private:
     int FindInCell(std::uint64_t hash, double fi, double gamma) const;
     void Place(std::uint64_t hash, std::uint32_t entry);
     std::uint64_t HashOf(const Entry& entry) const;
-    // Files every pair kept in a table of at least this many slots.
+    // Files every pair kept in a new table of this many slots.
     void Rebuild(std::size_t capacity);
 
     Axis fiAxis_;
