@@ -30,7 +30,20 @@ AnglePairIndex::Axis AnglePairIndex::Axis::ForStep(double step) {
     if (size == 0.0 || std::isnan(size)) {
         return {};
     }
-    return {std::min(SameAngle, size / 4), 1.0 / std::max(size, NarrowestCell)};
+    return {std::min(SameAngle, size / 4), 1.0 / std::max(size, NarrowestCell), true};
+}
+
+void AnglePairIndex::Axis::Follow(double angle, bool first) {
+    if (apart && !first) {
+        // Rounding keeps the order of differences from one angle, so angles that each step
+        // beyond the tolerance one way also lie beyond it from every earlier one, as FindInCell
+        // compares them. Not a number fails both tests.
+        const double step = angle - latest;
+        const double way = step > 0.0 ? 1.0 : -1.0;
+        apart = std::fabs(step) > tolerance && (direction == 0.0 || way == direction);
+        direction = way;
+    }
+    latest = angle;
 }
 
 AnglePairIndex::AnglePairIndex(double dFi, double dGamma)
@@ -70,9 +83,22 @@ int AnglePairIndex::FindOrAdd(double fi, double gamma, int row) {
     if (std::isnan(fi) || std::isnan(gamma)) {
         return -1;
     }
-    // At most half full, so a probe always meets a free slot.
+    const bool firstPair = entries_.empty();
+    fiAxis_.Follow(fi, firstPair);
+    gammaAxis_.Follow(gamma, firstPair);
+    if (slots_.empty() && (fiAxis_.apart || gammaAxis_.apart)) {
+        entries_.push_back({fi, gamma, row});
+        return -1;
+    }
+    // At most half full, so a probe always meets a free slot; four times larger on each growth,
+    // since every entry is placed again, at a place of its own in a table larger than the
+    // caches, so growing seldom matters more than the room it takes.
     if (2 * (entries_.size() + 1) > slots_.size()) {
-        Grow();
+        std::size_t capacity = slots_.empty() ? FirstCapacity : 4 * slots_.size();
+        while (2 * (entries_.size() + 1) > capacity) {
+            capacity *= 4;
+        }
+        Rebuild(capacity);
     }
     // The cells that can hold an angle within tolerance: one, or two where it lies near a
     // cell's edge.
@@ -116,10 +142,8 @@ void AnglePairIndex::Place(std::uint64_t hash, std::uint32_t entry) {
     slots_[i] = {entry, static_cast<std::uint32_t>(hash >> 32)};
 }
 
-void AnglePairIndex::Grow() {
-    // Four times larger: every entry is placed again on each growth, at a place of its own in a
-    // table larger than the caches, so growing seldom matters more than the room it takes.
-    slots_.assign(slots_.empty() ? FirstCapacity : 4 * slots_.size(), Slot{});
+void AnglePairIndex::Rebuild(std::size_t capacity) {
+    slots_.assign(capacity, Slot{});
     // The place of an entry a few ahead is fetched while this one is placed.
     constexpr std::size_t ahead = 8;
     const std::size_t mask = slots_.size() - 1;

@@ -20,6 +20,11 @@ namespace qor {
 // of the link's step if that is smaller, so that neighbouring positions never merge. An angle
 // that does not move (step 0) must match exactly. A pair holding NaN equals nothing and is never
 // recorded.
+//
+// As long as one coordinate of the pairs recorded has moved the same way by more than its
+// tolerance on every step (a driven link before its first wrap), no pair can equal an earlier
+// one: those pairs are only kept, and filed in the table when that no longer holds. A drive
+// that never comes round within its limit never builds the table.
 class AnglePairIndex {
 public:
     // Far below anything the read-outs show (about 6e-8 degrees) and far above the rounding a
@@ -50,8 +55,16 @@ private:
     struct Axis {
         double tolerance = 0.0;
         double cellsPerRadian = 1.0; // 1 / width
+        // Whether every angle so far lies beyond the tolerance from the one before, all on the
+        // same side (direction: +1 or -1, 0 before the second angle); never for a still link.
+        bool apart = false;
+        double direction = 0.0;
+        double latest = 0.0;
 
         static Axis ForStep(double step);
+
+        // Takes the next angle into `apart`.
+        void Follow(double angle, bool first);
 
         // Multiplying by a positive number, adding and rounding down all keep the order of
         // angles, so an angle between two others never falls outside their cells. The half cell
@@ -84,12 +97,13 @@ private:
     int FindInCell(std::uint64_t hash, double fi, double gamma) const;
     void Place(std::uint64_t hash, std::uint32_t entry);
     std::uint64_t HashOf(const Entry& entry) const;
-    void Grow();
+    // Files every pair kept in a new table of this many slots.
+    void Rebuild(std::size_t capacity);
 
     Axis fiAxis_;
     Axis gammaAxis_;
     std::vector<Entry> entries_; // in the order they were recorded
-    std::vector<Slot> slots_;
+    std::vector<Slot> slots_;    // empty while the pairs are only kept
 };
 
 } // namespace qor

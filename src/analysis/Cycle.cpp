@@ -2,6 +2,7 @@
 
 #include "analysis/AnglePairIndex.h"
 #include "analysis/Transmission.h"
+#include "analysis/TurnMemo.h"
 #include "kinematics/Solver.h"
 #include "kinematics/Stepping.h"
 
@@ -44,9 +45,14 @@ Cycle ComputeCycle(const Mechanism& current, int maxSteps) {
     seen.Reserve(longest);
     seen.FindOrAdd(m.Fi, m.Gamma, 0);
     cycle.Rows.push_back(RowOf(m, 0));
+    // The advances are SolvePosition's own, with the sines and cosines of angles met before
+    // kept rather than computed again.
+    TurnMemo fiTurns;
+    TurnMemo gammaTurns;
     for (int step = 1;; ++step) {
         AccumulateAngles(m);
-        SolvePosition(m);
+        WrapDrivenAngles(m);
+        SolveWrappedPosition(m, fiTurns.Of(m.Fi), gammaTurns.Of(m.Gamma));
         const int earlier = seen.FindOrAdd(m.Fi, m.Gamma, step);
         if (earlier >= 0) {
             cycle.Closed = true;

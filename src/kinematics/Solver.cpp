@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace qor {
@@ -19,10 +20,20 @@ constexpr double KsiGuardCosine = -0.99999;
 // read-outs show (about 6e-8 degrees).
 constexpr long double WrapMargin = 1e-9L;
 
+// The limits are compared as doubles: the nearest double at or past a limit, outwards, is
+// reached by exactly the doubles that reach the limit itself, and the solve does not wait on the
+// wider arithmetic. They are computed once, not on every solve.
+double WrapLimit(long double limit, double outwards) {
+    const auto near = static_cast<double>(limit);
+    const bool inside = outwards > 0 ? near < limit : near > limit;
+    return inside ? std::nextafter(near, outwards) : near;
+}
+
 void WrapDrivenAngle(double& angle) {
-    // The limits are computed once, not on every solve.
-    static const long double upper = DegToRad(359) - WrapMargin;
-    static const long double lower = DegToRad(-359) + WrapMargin;
+    static const double upper =
+        WrapLimit(DegToRad(359) - WrapMargin, std::numeric_limits<double>::infinity());
+    static const double lower =
+        WrapLimit(DegToRad(-359) + WrapMargin, -std::numeric_limits<double>::infinity());
     if (angle >= upper || angle <= lower) {
         angle = 0.0;
     }
@@ -50,18 +61,6 @@ double CouplerAngle(double dx, double dy, double c, double s, double previous) {
     return previous;
 }
 
-// The steps of a solve share the sines and cosines of the angles they read: each is computed
-// once, from the same operands and with the same operations as when every step computes its own,
-// so the results do not change in any bit.
-struct Turn {
-    double cos = 0.0;
-    double sin = 0.0;
-};
-
-Turn TurnOf(double angle) {
-    return {std::cos(angle), std::sin(angle)};
-}
-
 void PlaceJoint12(Mechanism& m, const Turn& fi) {
     m.Joint12 = PlanePoint(m.Plane, m.L1 * fi.cos, m.L1 * fi.sin);
 }
@@ -78,7 +77,43 @@ void PlaceJoint43(Mechanism& m, const Turn& gamma) {
     m.Joint43 = PlanePoint(m.Plane, m.a + m.L4 * gamma.cos, m.b + m.L4 * gamma.sin);
 }
 
+// The steps of a solve share the sines and cosines of the angles they read: each is computed
+// once, from the same operands and with the same operations as when every step computes its own,
+// so the results do not change in any bit.
+void Solve(Mechanism& m, const Turn& fi, const Turn& gamma, const PointBReadout& showB) {
+    m.PsiPrev = m.Psi;
+    m.KsiPrev = m.Ksi;
+
+    const double xD = m.L4 * gamma.cos + m.a;
+    const double yD = m.L4 * gamma.sin + m.b;
+    const double dx = xD - m.L1 * fi.cos;
+    const double dy = yD - m.L1 * fi.sin;
+    const double c = (dx * dx + dy * dy + m.L2 * m.L2 - m.L3 * m.L3) / (2.0 * m.L3);
+    // At full stretch s is zero in exact arithmetic; rounding may leave it a little below.
+    const double s = std::max(0.0, dx * dx + dy * dy - c * c);
+    m.Psi = CouplerAngle(dx, dy, c, s, m.PsiPrev);
+    const Turn psi = TurnOf(m.Psi);
+
+    PlaceJoint12(m, fi);
+    PlacePointB(m, psi, showB);
+    PlaceJoint43(m, gamma);
+
+    const double cK = (m.L2 * psi.cos + m.L1 * fi.cos - xD) / m.L3;
+    if (cK < KsiGuardCosine) {
+        return;
+    }
+    // Rounding can carry the cosine a little past 1, where acos is undefined.
+    const double link3 = std::acos(std::min(cK, 1.0));
+    const bool above =
+        SecondPlaneCoordinate(m.Plane, m.B) > SecondPlaneCoordinate(m.Plane, m.Joint43);
+    m.Ksi = above ? link3 : -link3;
+}
+
 } // namespace
+
+Turn TurnOf(double angle) {
+    return {std::cos(angle), std::sin(angle)};
+}
 
 Point3 PlanePoint(MechanismPlane plane, double first, double second) {
     if (plane == MechanismPlane::Horizontal) {
@@ -103,37 +138,18 @@ void LocateJoint43(Mechanism& m) {
     PlaceJoint43(m, TurnOf(m.Gamma));
 }
 
-void SolvePosition(Mechanism& m, const PointBReadout& showB) {
+void WrapDrivenAngles(Mechanism& m) {
     WrapDrivenAngle(m.Fi);
     WrapDrivenAngle(m.Gamma);
-    m.PsiPrev = m.Psi;
-    m.KsiPrev = m.Ksi;
+}
 
-    const Turn fi = TurnOf(m.Fi);
-    const Turn gamma = TurnOf(m.Gamma);
-    const double xD = m.L4 * gamma.cos + m.a;
-    const double yD = m.L4 * gamma.sin + m.b;
-    const double dx = xD - m.L1 * fi.cos;
-    const double dy = yD - m.L1 * fi.sin;
-    const double c = (dx * dx + dy * dy + m.L2 * m.L2 - m.L3 * m.L3) / (2.0 * m.L3);
-    // At full stretch s is zero in exact arithmetic; rounding may leave it a little below.
-    const double s = std::max(0.0, dx * dx + dy * dy - c * c);
-    m.Psi = CouplerAngle(dx, dy, c, s, m.PsiPrev);
-    const Turn psi = TurnOf(m.Psi);
+void SolveWrappedPosition(Mechanism& m, const Turn& fi, const Turn& gamma) {
+    Solve(m, fi, gamma, nullptr);
+}
 
-    PlaceJoint12(m, fi);
-    PlacePointB(m, psi, showB);
-    PlaceJoint43(m, gamma);
-
-    const double cK = (m.L2 * psi.cos + m.L1 * fi.cos - xD) / m.L3;
-    if (cK < KsiGuardCosine) {
-        return;
-    }
-    // Rounding can carry the cosine a little past 1, where acos is undefined.
-    const double link3 = std::acos(std::min(cK, 1.0));
-    const bool above =
-        SecondPlaneCoordinate(m.Plane, m.B) > SecondPlaneCoordinate(m.Plane, m.Joint43);
-    m.Ksi = above ? link3 : -link3;
+void SolvePosition(Mechanism& m, const PointBReadout& showB) {
+    WrapDrivenAngles(m);
+    Solve(m, TurnOf(m.Fi), TurnOf(m.Gamma), showB);
 }
 
 } // namespace qor

@@ -17,6 +17,20 @@ using PointBReadout = std::function<void(double xB, double yB, double zB)>;
 // Every accepted parameter set gives finite angles and points at every pair of driven angles.
 void SolvePosition(Mechanism& m, const PointBReadout& showB = nullptr);
 
+// The cosine and the sine of an angle, exactly as std::cos and std::sin give them.
+struct Turn {
+    double cos = 0.0;
+    double sin = 0.0;
+};
+Turn TurnOf(double angle);
+
+// SolvePosition in two parts, for a caller that meets the same driven angles again and keeps
+// their turns: WrapDrivenAngles, then SolveWrappedPosition with fi = TurnOf(m.Fi) and
+// gamma = TurnOf(m.Gamma) (computed or kept, the very same doubles), gives every bit
+// SolvePosition gives.
+void WrapDrivenAngles(Mechanism& m);
+void SolveWrappedPosition(Mechanism& m, const Turn& fi, const Turn& gamma);
+
 // The steps of SolvePosition, in the order it takes them; each reads the angles already solved.
 void LocateJoint12(Mechanism& m);
 void LocatePointB(Mechanism& m, const PointBReadout& showB = nullptr);

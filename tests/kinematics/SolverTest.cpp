@@ -193,6 +193,22 @@ TEST_P(Wrap, SetsADrivenAngleToExactlyZeroAtItsLimit) {
 INSTANTIATE_TEST_SUITE_P(DrivenAngles, Wrap, testing::ValuesIn(wrapCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The doubles on either side of each limit (359 degrees less 1e-9 rad, and its negative) wrap
+// exactly when they reach the limit, compared in the limit's own wider precision.
+TEST(Wrap, TakesExactlyTheDoublesThatReachTheLimit) {
+    for (const double sign : {1.0, -1.0}) {
+        const long double limit = qor::DegToRad(sign * 359) - sign * 1e-9L;
+        double angle = static_cast<double>(limit);
+        for (int k = 0; k < 3; ++k) {
+            angle = std::nextafter(angle, 0.0);
+        }
+        for (int k = 0; k < 7; ++k, angle = std::nextafter(angle, sign * 360)) {
+            const bool reaches = sign > 0 ? angle >= limit : angle <= limit;
+            EXPECT_EQ(Solved(Defaults(), angle, 0).Fi, reaches ? 0.0 : angle) << sign << " " << k;
+        }
+    }
+}
+
 TEST(Stepping, OneDegreeStepsWrapOnceTheAccumulatedAngleReaches359Degrees) {
     for (double direction : {1.0, -1.0}) {
         Mechanism m = Defaults();
