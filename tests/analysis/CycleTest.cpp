@@ -96,6 +96,10 @@ const StepCase stepCases[] = {
     {"OffsetPivotBothWays", DrivenLinkage(2, 1, 2, 5, 3, 15, -40, 3, -5)},
     {"LinkageAtFullStretch", DrivenLinkage(3, 4, 1, 4, 2, 0, 0, 0.5, 0, MechanismPlane::Vertical)},
     {"StepThatDoesNotDivide", DrivenLinkage(-1, 2, 1, 4, 2, 100, 0, 0, 7)},
+    // Link 1 held where link 3 points along the negative first axis at Gamma = 180 degrees, and
+    // link 4 sweeping past it in 35,900 small steps: the rows are solved on several threads, and
+    // those in link 3's guard keep Ksi from the row before.
+    {"LongDriveThroughLinkThreesGuard", DefaultLinkage(-104.47751218592994, 0, 0, 0.01)},
 };
 
 class CycleRows : public testing::TestWithParam<StepCase> {};
@@ -140,6 +144,16 @@ TEST_P(CycleRows, HoldEachPairOfDrivenAnglesOnce) {
         const auto [at, added] = firstRow.emplace(std::pair{row.Fi, row.Gamma}, row.Step);
         ASSERT_TRUE(added) << "step " << row.Step << " repeats step " << at->second;
     }
+}
+
+TEST(ComputeCycle, CarriesKsiThroughLinkThreesGuard) {
+    const Cycle cycle = qor::ComputeCycle(DefaultLinkage(-104.47751218592994, 0, 0, 0.01));
+    ASSERT_EQ(cycle.Rows.size(), 35900U);
+    int kept = 0;
+    for (std::size_t i = 1; i < cycle.Rows.size(); ++i) {
+        kept += cycle.Rows[i].Ksi == cycle.Rows[i - 1].Ksi ? 1 : 0;
+    }
+    EXPECT_GT(kept, 0) << "the drive never reaches the guard, so it tests nothing there";
 }
 
 INSTANTIATE_TEST_SUITE_P(Linkages, CycleRows, testing::ValuesIn(stepCases),
