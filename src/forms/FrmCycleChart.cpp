@@ -119,7 +119,10 @@ TCycleChartView::TCycleChartView(CyclePlotKind kind, QWidget* parent)
     cursor_->setPen(QPen(QColor(0xc0, 0x10, 0x10), 1.5));
     cursor_->setZValue(10);
     cursor_->hide();
-    connect(plot, &QChart::plotAreaChanged, this, [this] { PlaceCursor(); });
+    connect(plot, &QChart::plotAreaChanged, this, [this] {
+        CacheItems(true);
+        PlaceCursor();
+    });
 }
 
 void TCycleChartView::SetCycle(const Cycle& cycle, const std::vector<double>& axis,
@@ -163,6 +166,7 @@ void TCycleChartView::SetCycle(const Cycle& cycle, const std::vector<double>& ax
         AddTransmissionMarks(figures);
     }
     AddCurves(columns_);
+    CacheItems(true);
 }
 
 void TCycleChartView::AddCurves(const std::vector<CycleColumn>& columns) {
@@ -269,6 +273,16 @@ void TCycleChartView::ShowRow(int row) {
     PlaceCursor();
 }
 
+void TCycleChartView::CacheItems(bool cached) {
+    const QGraphicsItem::CacheMode mode =
+        cached ? QGraphicsItem::DeviceCoordinateCache : QGraphicsItem::NoCache;
+    for (QGraphicsItem* item : scene()->items()) {
+        if (item != cursor_) {
+            item->setCacheMode(mode);
+        }
+    }
+}
+
 double TCycleChartView::PositionOf(double axisValue) const {
     const QList<QAbstractSeries*> series = chart()->series();
     return series.isEmpty() ? 0.0
@@ -333,6 +347,8 @@ void TCycleChartView::mouseMoveEvent(QMouseEvent* event) {
 QByteArray TCycleChartView::Picture(PictureFormat format) {
     const bool cursorShown = cursor_->isVisible();
     cursor_->hide();
+    // Drawn afresh, the curves stay lines in an SVG and sharp at twice the size.
+    CacheItems(false);
     const QRect source = viewport()->rect();
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -355,6 +371,7 @@ QByteArray TCycleChartView::Picture(PictureFormat format) {
         render(&painter, QRectF(source), source);
         painter.end();
     }
+    CacheItems(true);
     cursor_->setVisible(cursorShown);
     return bytes;
 }

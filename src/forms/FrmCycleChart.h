@@ -63,6 +63,10 @@ private:
     void AddCurves(const std::vector<CycleColumn>& columns);
     void AddTransmissionMarks(const CycleFigures& figures);
     void PlaceCursor();
+    // Keeps (or stops keeping) a picture of every item of the plot but the cursor, so that moving
+    // the cursor repaints the strips it leaves and enters from those pictures instead of drawing
+    // the curves again.
+    void CacheItems(bool cached);
 
     CyclePlotKind kind_;
     const Cycle* cycle_ = nullptr;

@@ -338,12 +338,16 @@ void TCyclePage::ShowCurrentRow() {
     }
     ShownChart()->ShowRow(row);
     const QModelIndex index = model_->index(model_->TableRowOf(row), 0);
+    // Left to itself, the view would keep a new current row in sight by scrolling a row at a
+    // time at its edge: on every step, which repaints the rows and the scroll bar each time.
+    table_->setAutoScroll(false);
     table_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                          QItemSelectionModel::Rows);
+    table_->setAutoScroll(true);
     // The table scrolls only when the row has left the view, and then puts it in the middle, so
     // that a running mechanism moves the table every few dozen steps rather than on every one.
     const QRect place = table_->visualRect(index);
-    if (place.top() < 0 || place.bottom() > table_->viewport()->height()) {
+    if (place.top() < 0 || place.bottom() >= table_->viewport()->height()) {
         table_->scrollTo(index, QAbstractItemView::PositionAtCenter);
     }
 }

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QImage>
+#include <QScrollBar>
 #include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTableView>
@@ -110,6 +111,27 @@ TEST_F(CycleWindow, CursorAndTableRowFollowSingleStepsRunningAndStop) {
     Click("rbRotMinus1");
     ExpectCurrentRow(0);
     EXPECT_EQ(Page1()->ShownCycle().Rows.front().Fi, form.Mechanism1().Fi);
+}
+
+// The table keeps still while the current row is in its view; once the row has left, it is
+// brought to the middle, so that a running mechanism does not scroll the table on every step.
+TEST_F(CycleWindow, TableScrollsOnlyWhenTheCurrentRowLeavesItsView) {
+    OpenOnLinkOneDriven();
+    QTableView* table = Page1()->Table();
+    const QScrollBar* bar = table->verticalScrollBar();
+    const int rowsInView = table->viewport()->height() / table->rowHeight(0);
+    for (int row = 1; row < rowsInView; ++row) {
+        Click("bbStepByStep");
+        ASSERT_EQ(bar->value(), 0) << "row " << row << " is still in view";
+    }
+    Click("bbStepByStep");
+    const int scrolledTo = bar->value();
+    // Near the middle, as near as whole rows allow: in view, well away from the bottom edge.
+    const QRect place = table->visualRect(table->currentIndex());
+    EXPECT_GE(place.top(), 0);
+    EXPECT_LT(place.bottom(), table->viewport()->height() * 3 / 4);
+    Click("bbStepByStep");
+    EXPECT_EQ(bar->value(), scrolledTo);
 }
 
 // Hovering shows the values at the row under the mouse, and the table shows every value in full,
