@@ -44,11 +44,19 @@ template <class T> T* Find(const QObject* root, const std::string& name) {
 
 // Calls `act` with the modal dialog as soon as one is open, from inside its own message loop.
 // When `act` fails and leaves the dialog open, the dialog is closed, so that the test ends with its
-// failure instead of waiting in the dialog's loop until the test run's time-out.
+// failure instead of waiting in the dialog's loop until the test run's time-out. An answer whose
+// dialog never opened goes with its test: it must not act, on what its test has freed, in a dialog
+// of a later test.
 inline void WhenModal(std::function<void(QWidget*)> act) {
     auto* timer = new QTimer;
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    QObject::connect(timer, &QTimer::timeout, [timer, act, test] {
+        if (testing::UnitTest::GetInstance()->current_test_info() != test) {
+            timer->stop();
+            timer->deleteLater();
+            return;
+        }
         if (QWidget* modal = QApplication::activeModalWidget()) {
             timer->stop();
             timer->deleteLater();
