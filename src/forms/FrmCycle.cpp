@@ -10,16 +10,30 @@
 namespace qor {
 
 TCycleForm::TCycleForm(const Mechanism& mechanism1, const Mechanism& mechanism2, QWidget* parent)
-    : QDockWidget(parent) {
+    : QDockWidget(parent), mechanism1_(mechanism1), mechanism2_(mechanism2) {
     setObjectName(QStringLiteral("CycleForm"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                 QDockWidget::DockWidgetFloatable);
     tabs_ = Named(new QTabWidget, QStringLiteral("CycleTabs"));
-    pages_ = {new TCyclePage(mechanism1, 1), new TCyclePage(mechanism2, 2)};
-    for (int number = 1; number <= 2; ++number) {
-        tabs_->addTab(Page(number), QString());
-    }
     setWidget(tabs_);
+    Retranslate();
+}
+
+void TCycleForm::setVisible(bool visible) {
+    if (visible) {
+        MakePages();
+    }
+    QDockWidget::setVisible(visible);
+}
+
+void TCycleForm::MakePages() {
+    if (pages_[0] != nullptr) {
+        return;
+    }
+    pages_ = {new TCyclePage(mechanism1_, 1), new TCyclePage(mechanism2_, 2)};
+    for (TCyclePage* page : pages_) {
+        tabs_->addTab(page, QString());
+    }
     Retranslate();
 }
 
@@ -32,20 +46,27 @@ void TCycleForm::changeEvent(QEvent* event) {
 
 void TCycleForm::Retranslate() {
     setWindowTitle(CycleText::Tr(CycleText::DockTitle));
-    for (int number = 1; number <= 2; ++number) {
-        tabs_->setTabText(number - 1, CycleText::Tr(CycleText::MechanismTab).arg(number));
+    for (int index = 0; index < tabs_->count(); ++index) {
+        tabs_->setTabText(index, CycleText::Tr(CycleText::MechanismTab).arg(index + 1));
     }
 }
 
-TCyclePage* TCycleForm::Page(int mechanism) const {
+TCyclePage* TCycleForm::Page(int mechanism) {
+    MakePages();
     return pages_[static_cast<std::size_t>(mechanism - 1)];
 }
 
 void TCycleForm::DriveChanged(int mechanism) {
-    Page(mechanism)->DriveChanged();
+    // Pages not made yet compute their cycle when they are.
+    if (pages_[0] != nullptr) {
+        Page(mechanism)->DriveChanged();
+    }
 }
 
 void TCycleForm::Stepped() {
+    if (pages_[0] == nullptr) {
+        return;
+    }
     for (TCyclePage* page : pages_) {
         page->Stepped();
     }

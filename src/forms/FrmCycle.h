@@ -1,5 +1,6 @@
 // TCycleForm: the dock window "Цикл механизма" with one page per mechanism, each showing the cycle
-// of the mechanism's drive as plots, figures and a table.
+// of the mechanism's drive as plots, figures and a table. The pages are made when the window is
+// first shown or asked for one, so that a start with the window closed does not pay for them.
 #pragma once
 
 #include "kinematics/Mechanism.h"
@@ -22,13 +23,15 @@ public:
     TCycleForm(const Mechanism& mechanism1, const Mechanism& mechanism2, QWidget* parent = nullptr);
 
     // The page of mechanism 1 or 2.
-    TCyclePage* Page(int mechanism) const;
+    TCyclePage* Page(int mechanism);
     QTabWidget* Tabs() const { return tabs_; }
 
     // The drive or the construction of mechanism 1 or 2 changed.
     void DriveChanged(int mechanism);
     // The running mechanisms have made one advance.
     void Stepped();
+
+    void setVisible(bool visible) override;
 
 protected:
     // A change of language shows the title and the tabs in the new language; each page sees to
@@ -37,7 +40,10 @@ protected:
 
 private:
     void Retranslate();
+    void MakePages();
 
+    const Mechanism& mechanism1_;
+    const Mechanism& mechanism2_;
     QTabWidget* tabs_ = nullptr;
     std::array<TCyclePage*, 2> pages_{};
 };
