@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "engine/GlContext.h"
+
 #include "forms/FrmConstrParamSet.h"
 #include "forms/FrmMain.h"
 #include "forms/Icons.h"
@@ -13,6 +15,8 @@ namespace qor {
 
 std::unique_ptr<TMainForm> StartMainWindow(const QString& designFile,
                                            std::optional<Language> language) {
+    // The driver loads while the window is built.
+    GlContext::Prepare();
     UseLanguage(language.value_or(RememberedLanguage()));
     QCoreApplication::setApplicationName(QStringLiteral("QOR"));
     QApplication::setWindowIcon(ProgramIcon());

@@ -1,6 +1,8 @@
 // The engine's offscreen OpenGL context.
 #include "engine/GlContext.h"
 
+#include "engine/ContextThread.h"
+
 #include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -20,6 +22,21 @@ namespace qor {
 namespace {
 
 std::unique_ptr<GlContext> instance;
+// The engine's context while it is being made on another thread.
+std::unique_ptr<ContextThread> prepared;
+
+QSurfaceFormat EngineFormat() {
+    QSurfaceFormat format;
+    format.setVersion(3, 3);
+    format.setProfile(QSurfaceFormat::CoreProfile);
+    format.setDepthBufferSize(24);
+    return format;
+}
+
+// A context that no device came to take goes with the application object.
+void EndPrepared() {
+    prepared.reset();
+}
 
 // The context and its objects go while the application object still stands: its window-system
 // connection is needed to end them.
@@ -45,6 +62,14 @@ void KeepOpenGlDriversLoaded() {
     for (const std::string& name : names) {
         dlopen(name.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
     }
+}
+
+void GlContext::Prepare() {
+    if (instance || prepared || QGuiApplication::instance() == nullptr) {
+        return;
+    }
+    prepared = std::make_unique<ContextThread>(EngineFormat());
+    qAddPostRoutine(EndPrepared);
 }
 
 GlContext* GlContext::Instance() {
@@ -83,16 +108,22 @@ bool GlContext::Create() {
     if (QGuiApplication::instance() == nullptr) {
         return false;
     }
-    QSurfaceFormat format;
-    format.setVersion(3, 3);
-    format.setProfile(QSurfaceFormat::CoreProfile);
-    format.setDepthBufferSize(24);
+    if (prepared) {
+        context_ = prepared->Take();
+        prepared.reset();
+    }
+    const QSurfaceFormat format = EngineFormat();
     surface_ = std::make_unique<QOffscreenSurface>();
     surface_->setFormat(format);
     surface_->create();
-    context_ = std::make_unique<QOpenGLContext>();
-    context_->setFormat(format);
-    if (!surface_->isValid() || !context_->create() || !MakeCurrent()) {
+    if (!context_) {
+        context_ = std::make_unique<QOpenGLContext>();
+        context_->setFormat(format);
+        if (!context_->create()) {
+            return false;
+        }
+    }
+    if (!surface_->isValid() || !MakeCurrent()) {
         return false;
     }
     const QSurfaceFormat actual = context_->format();

@@ -26,6 +26,9 @@ public:
     // The context, made on the first call; null when no OpenGL 3.3 core context can be had
     // (no QGuiApplication, no display, too old a driver).
     static GlContext* Instance();
+    // Starts making the context on another thread, so that a window can be built meanwhile;
+    // Instance waits for it. Does nothing once the context is made or being made.
+    static void Prepare();
 
     // Makes the context current on its surface; false when that fails.
     bool MakeCurrent();
