@@ -19,59 +19,75 @@ CycleRow RowOf(const Mechanism& m, int step) {
     return {step, m.Fi, m.Psi, m.Ksi, m.Gamma, m.Joint12, m.B, m.Joint43, TransmissionAngle(m)};
 }
 
+// The driven angles of one row, as the advances make them.
+struct DrivenAngles {
+    double Fi;
+    double Gamma;
+};
+
 // Solves rows [first, last) from their driven angles as one advance each. A solve reads the
 // previous position only where it cannot decide (link 2 where the moving ends meet, link 3 at its
 // guard), and then keeps the previous angle. Here the previous angles are NaN, so such a row
-// comes out with a NaN angle and is solved again in order afterwards; every other row is already
-// what the advance from the previous position gives, to the last bit.
-void SolveFromAngles(const Mechanism& start, std::vector<CycleRow>& rows, std::size_t first,
-                     std::size_t last) {
+// comes out with a NaN angle and is listed in `unsettled`, to be solved again in order
+// afterwards; every other row is already what the advance from the previous position gives, to
+// the last bit.
+void SolveFromAngles(const Mechanism& start, const std::vector<DrivenAngles>& angles,
+                     std::vector<CycleRow>& rows, std::size_t first, std::size_t last,
+                     std::vector<std::size_t>& unsettled) {
     Mechanism m = start;
     // Sines and cosines of angles met before are kept rather than computed again.
     TurnMemo fiTurns;
     TurnMemo gammaTurns;
     for (std::size_t i = first; i < last; ++i) {
-        m.Fi = rows[i].Fi;
-        m.Gamma = rows[i].Gamma;
+        m.Fi = angles[i].Fi;
+        m.Gamma = angles[i].Gamma;
         m.Psi = std::numeric_limits<double>::quiet_NaN();
         m.Ksi = std::numeric_limits<double>::quiet_NaN();
         SolveWrappedPosition(m, fiTurns.Of(m.Fi), gammaTurns.Of(m.Gamma));
-        rows[i] = RowOf(m, rows[i].Step);
+        rows[i] = RowOf(m, static_cast<int>(i));
+        if (std::isnan(m.Psi) || std::isnan(m.Ksi)) {
+            unsettled.push_back(i);
+        }
     }
 }
 
 // Below this many rows a second thread costs more than it saves.
 constexpr std::size_t RowsPerThread = 8192;
 
-// Fills rows 1.. (row 0 is the start itself) from their driven angles, on as many threads as the
-// processor has, then solves again, in order, the rows that needed the position before them.
-void SolveRows(const Mechanism& start, std::vector<CycleRow>& rows) {
-    const std::size_t count = rows.size();
+// Makes the rows from their driven angles; row 0 is the start itself. The rows are solved on as
+// many threads as the processor has, each writing its own share, then the rows that needed the
+// position before them are solved again, in order.
+std::vector<CycleRow> SolveRows(const Mechanism& start, const std::vector<DrivenAngles>& angles) {
+    const std::size_t count = angles.size();
+    std::vector<CycleRow> rows(count);
+    rows[0] = RowOf(start, 0);
     const std::size_t threads = std::clamp<std::size_t>(
         count / RowsPerThread, 1, std::max(1U, std::thread::hardware_concurrency()));
     const std::size_t share = (count - 1 + threads - 1) / threads;
+    std::vector<std::vector<std::size_t>> unsettled(threads);
     std::vector<std::thread> helpers;
     for (std::size_t t = 1; t < threads; ++t) {
         const std::size_t first = 1 + t * share;
-        helpers.emplace_back(SolveFromAngles, std::cref(start), std::ref(rows), first,
-                             std::min(count, first + share));
+        helpers.emplace_back(SolveFromAngles, std::cref(start), std::cref(angles), std::ref(rows),
+                             first, std::min(count, first + share), std::ref(unsettled[t]));
     }
-    SolveFromAngles(start, rows, 1, std::min(count, 1 + share));
+    SolveFromAngles(start, angles, rows, 1, std::min(count, 1 + share), unsettled[0]);
     for (std::thread& helper : helpers) {
         helper.join();
     }
     Mechanism m = start;
-    for (std::size_t i = 1; i < count; ++i) {
-        if (std::isnan(rows[i].Psi) || std::isnan(rows[i].Ksi)) {
+    for (const std::vector<std::size_t>& listed : unsettled) {
+        for (const std::size_t i : listed) {
             const CycleRow& before = rows[i - 1];
-            m.Fi = rows[i].Fi;
-            m.Gamma = rows[i].Gamma;
+            m.Fi = angles[i].Fi;
+            m.Gamma = angles[i].Gamma;
             m.Psi = before.Psi;
             m.Ksi = before.Ksi;
             SolveWrappedPosition(m, TurnOf(m.Fi), TurnOf(m.Gamma));
-            rows[i] = RowOf(m, rows[i].Step);
+            rows[i] = RowOf(m, static_cast<int>(i));
         }
     }
+    return rows;
 }
 
 } // namespace
@@ -97,13 +113,13 @@ Cycle ComputeCycle(const Mechanism& current, int maxSteps) {
     }
     Mechanism m = current;
     AnglePairIndex seen(m.dFi, m.dGamma);
-    // Room for the longest cycle at once: growing would copy the rows again and again, and the
-    // pages a shorter cycle leaves unused are never touched.
+    // Room for the longest cycle at once: growing would copy the angles again and again.
     const auto longest = static_cast<std::size_t>(std::min(maxSteps, MaxCycleSteps));
-    cycle.Rows.reserve(longest);
+    std::vector<DrivenAngles> angles;
+    angles.reserve(longest);
     seen.Reserve(longest);
     seen.FindOrAdd(m.Fi, m.Gamma, 0);
-    cycle.Rows.push_back(RowOf(m, 0));
+    angles.push_back({m.Fi, m.Gamma});
     // First the driven angles alone, as the advances make them, up to the repeat: they do not
     // depend on the rest of the solve.
     for (int step = 1;; ++step) {
@@ -120,20 +136,12 @@ Cycle ComputeCycle(const Mechanism& current, int maxSteps) {
         if (step == maxSteps) {
             break;
         }
-        CycleRow row;
-        row.Step = step;
-        row.Fi = m.Fi;
-        row.Gamma = m.Gamma;
-        cycle.Rows.push_back(row);
+        angles.push_back({m.Fi, m.Gamma});
         // The pair the next advance is likely to reach (a wrap makes the guess wrong, which
         // costs nothing): its place in the index is fetched meanwhile.
         seen.Prefetch(m.Fi + m.dFi, m.Gamma + m.dGamma);
     }
-    SolveRows(current, cycle.Rows);
-    // A short cycle gives back the room it did not need; copying it costs little.
-    if (cycle.Rows.size() < cycle.Rows.capacity() / 8) {
-        cycle.Rows.shrink_to_fit();
-    }
+    cycle.Rows = SolveRows(current, angles);
     return cycle;
 }
 
