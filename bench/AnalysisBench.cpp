@@ -1,5 +1,6 @@
 #include "AnalysisBench.h"
 #include "Clocks.h"
+#include "FrameTimes.h"
 #include "Median.h"
 
 #include "SceneRig.h"
@@ -29,12 +30,6 @@ namespace {
 constexpr int kBlockFrames = 25;
 constexpr int kWarmUpFrames = 30;
 constexpr int kPathBuilds = 7;
-
-// The medians of each block of frames, on the clock and in processor time.
-struct BlockTimes {
-    std::vector<double> wall;
-    std::vector<double> cpu;
-};
 
 struct PathBuild {
     double wallMs = 0; // medians of the builds
@@ -121,23 +116,17 @@ int RunAnalysisBench(const BenchOptions& options) {
     for (int i = 0; i < kWarmUpFrames; ++i) {
         frame();
     }
-    BlockTimes off;
-    BlockTimes on;
+    // The medians of each block of frames.
+    FrameTimes off;
+    FrameTimes on;
     for (int done = 0; done < options.frames; done += kBlockFrames) {
         for (const bool drawings : {false, true}) {
             show(drawings);
-            std::vector<double> wall;
-            std::vector<double> cpu;
+            FrameTimes block;
             for (int i = 0; i < kBlockFrames; ++i) {
-                const Clock::time_point start = Clock::now();
-                const double cpuStart = ProcessCpuMs();
-                frame();
-                wall.push_back(Milliseconds(start, Clock::now()));
-                cpu.push_back(ProcessCpuMs() - cpuStart);
+                block.Time(frame);
             }
-            BlockTimes& times = drawings ? on : off;
-            times.wall.push_back(Median(wall));
-            times.cpu.push_back(Median(cpu));
+            (drawings ? on : off).AddMediansOf(block);
         }
     }
     std::printf("analysis_frame_ms_without %.3f\n", Median(off.wall));

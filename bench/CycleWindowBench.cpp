@@ -1,5 +1,6 @@
 #include "CycleWindowBench.h"
 #include "Clocks.h"
+#include "FrameTimes.h"
 #include "Median.h"
 
 #include "BenchBoxes.h"
@@ -36,31 +37,20 @@ void Click(const TMainForm& form, const char* name) {
     form.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
 }
 
-struct FrameTimes {
-    std::vector<double> wall;
-    std::vector<double> cpu;
-};
-
 // One frame as the event loop makes it: the idle pass, then the paints it asked for.
-void TimeFrame(TMainForm& form, FrameTimes* times) {
-    const Clock::time_point start = Clock::now();
-    const double cpuStart = ProcessCpuMs();
+void Frame(TMainForm& form) {
     bool done = false;
     form.IdlePass(done);
     QCoreApplication::processEvents();
-    if (times != nullptr) {
-        times->wall.push_back(Milliseconds(start, Clock::now()));
-        times->cpu.push_back(ProcessCpuMs() - cpuStart);
-    }
 }
 
 // Times `frames` frames after a few unmeasured ones.
 void TimeFrames(TMainForm& form, int frames, FrameTimes& times) {
     for (int i = 0; i < kWarmUpFrames; ++i) {
-        TimeFrame(form, nullptr);
+        Frame(form);
     }
     for (int i = 0; i < frames; ++i) {
-        TimeFrame(form, &times);
+        times.Time([&form] { Frame(form); });
     }
 }
 
@@ -128,9 +118,7 @@ int RunCycleWindowBench(int argc, char** argv, int width, int height, int frames
             QCoreApplication::processEvents();
             FrameTimes times;
             TimeFrames(form, std::max(1, frames / kFrameRounds), times);
-            FrameTimes& all = shown ? open : closed;
-            all.wall.push_back(Median(times.wall));
-            all.cpu.push_back(Median(times.cpu));
+            (shown ? open : closed).AddMediansOf(times);
         }
     }
     std::printf("cycle_frame_closed_ms %.2f\n", Median(closed.wall));
