@@ -12,7 +12,7 @@ namespace qor {
 namespace {
 
 constexpr double kCircleRadius = 0.06; // of the circles' and the line's tubes
-constexpr int kCirclePoints = 72;
+constexpr int kCirclePoints = 48;
 // The ball at B sits on top of B's hinge (whose drum would hide it), towards the viewer.
 constexpr double kBallRadius = 0.2;
 constexpr double kBallAboveHinge = 0.35;

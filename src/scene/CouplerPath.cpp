@@ -6,12 +6,21 @@
 #include "scene/PlaneFrame.h"
 #include "scene/TubeGeometry.h"
 
+#include <algorithm>
+
 namespace qor {
 
 namespace {
 
 // How much of its own colour the tube gives off, so that it reads in any light.
 constexpr float kGlow = 0.35f;
+
+double DistanceToSegment(Vec3 p, Vec3 a, Vec3 b) {
+    const Vec3 ab = b - a;
+    const double length2 = Dot(ab, ab);
+    const double t = length2 > 0 ? std::clamp(Dot(p - a, ab) / length2, 0.0, 1.0) : 0.0;
+    return Length(p - (a + t * ab));
+}
 
 } // namespace
 
@@ -46,6 +55,36 @@ std::vector<PathStretch> PlanPathStretches(const Cycle& cycle, const std::vector
     return stretches;
 }
 
+std::vector<PathStretch> JoinStraightStretches(const std::vector<PathStretch>& stretches,
+                                               const std::vector<Vec3>& points, double tolerance,
+                                               std::size_t mostJoined) {
+    const auto at = [&](int row) { return points[static_cast<std::size_t>(row)]; };
+    // Whether stretches first..last can be one: the same kind, every inner end near the chord.
+    const auto joinable = [&](std::size_t first, std::size_t last) {
+        const Vec3 a = at(stretches[first].fromRow);
+        const Vec3 b = at(stretches[last].toRow);
+        for (std::size_t k = first; k < last; ++k) {
+            if (stretches[k + 1].marked != stretches[first].marked ||
+                DistanceToSegment(at(stretches[k].toRow), a, b) > tolerance) {
+                return false;
+            }
+        }
+        return true;
+    };
+    std::vector<PathStretch> joined;
+    for (std::size_t first = 0; first < stretches.size();) {
+        std::size_t last = first;
+        while (last + 1 < stretches.size() && last + 1 - first < mostJoined &&
+               joinable(first, last + 1)) {
+            ++last;
+        }
+        joined.push_back(
+            {stretches[first].fromRow, stretches[last].toRow, stretches[first].marked});
+        first = last + 1;
+    }
+    return joined;
+}
+
 void CouplerPath::Build(IDirect3DRM* engine, IDirect3DRMFrame& link1Frame, const Mechanism& m,
                         const Colours& colours) {
     Clear();
@@ -57,7 +96,8 @@ void CouplerPath::Build(IDirect3DRM* engine, IDirect3DRMFrame& link1Frame, const
     for (const CycleRow& row : cycle_.Rows) {
         points_.push_back(PlaneFramePoint(m.Plane, row.B));
     }
-    stretches_ = PlanPathStretches(cycle_, points_, kPathMergeDistance);
+    stretches_ = JoinStraightStretches(PlanPathStretches(cycle_, points_, kPathMergeDistance),
+                                       points_, kPathChordTolerance, kPathMostJoined);
 
     // Consecutive stretches of one kind make one piece of tube; all pieces of a kind make one
     // group of the mesh, drawn in one call.

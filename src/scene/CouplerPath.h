@@ -35,6 +35,20 @@ struct PathStretch {
 std::vector<PathStretch> PlanPathStretches(const Cycle& cycle, const std::vector<Vec3>& points,
                                            double mergeDistance);
 
+// How far from a straight piece of tube the ends of the stretches it replaces may lie (an eighth
+// of the tube's radius, so the tube still runs through every position it passes), and how many
+// stretches it may replace.
+inline constexpr double kPathChordTolerance = 0.125 * kPathRadius;
+inline constexpr std::size_t kPathMostJoined = 8;
+
+// Joins runs of up to mostJoined neighbouring stretches of one kind into one, as long as the
+// ends of the stretches inside the run lie within tolerance of the joined stretch. Along a
+// gentle curve the tube then needs a few times fewer faces, which a software renderer pays for
+// on every frame; a tight turn or a cusp keeps every stretch.
+std::vector<PathStretch> JoinStraightStretches(const std::vector<PathStretch>& stretches,
+                                               const std::vector<Vec3>& points, double tolerance,
+                                               std::size_t mostJoined);
+
 class CouplerPath {
 public:
     // The colours of the tube: where it transmits well, and where it does not.

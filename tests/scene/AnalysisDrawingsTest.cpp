@@ -36,6 +36,17 @@ Vec3 WorldOrigin(IDirect3DRMFrame* frame) {
     return frame->WorldTransform().translation;
 }
 
+// How far p lies from the piece of tube between a and b: from the line where p's foot falls
+// between them, else from the nearer end.
+double DistanceToPiece(Vec3 p, Vec3 a, Vec3 b) {
+    const Vec3 ab = b - a;
+    const double length = Length(ab);
+    if (length == 0 || Dot(p - a, ab) < 0 || Dot(p - b, ab) > 0) {
+        return std::min(Length(p - a), Length(p - b));
+    }
+    return Length(Cross(ab, p - a)) / length;
+}
+
 double Degree() {
     return static_cast<double>(DegToRad(1));
 }
@@ -104,6 +115,35 @@ TEST_F(AnalysisDrawingsTest, APathThatDoesNotCloseIsDrawnOnFromItsEnd) {
               kTolerance);
 }
 
+TEST(JoinStraightStretches, JoinsStraightRunsOfOneKindButKeepsCornersAndLimits) {
+    // Along x to row 5, then along y to row 10; one stretch per step, step 7 transmitting badly.
+    std::vector<Vec3> points;
+    for (int i = 0; i <= 10; ++i) {
+        points.push_back(i <= 5 ? Vec3{static_cast<double>(i), 0, 0}
+                                : Vec3{5, static_cast<double>(i - 5), 0});
+    }
+    std::vector<PathStretch> steps;
+    for (int i = 0; i < 10; ++i) {
+        steps.push_back({i, i + 1, i + 1 == 7});
+    }
+    const auto ends = [](const std::vector<PathStretch>& stretches) {
+        std::vector<std::array<int, 3>> out;
+        for (const PathStretch& s : stretches) {
+            out.push_back({s.fromRow, s.toRow, s.marked ? 1 : 0});
+        }
+        return out;
+    };
+    using Ends = std::vector<std::array<int, 3>>;
+    EXPECT_EQ(ends(JoinStraightStretches(steps, points, 0.01, 8)),
+              (Ends{{0, 5, 0}, {5, 6, 0}, {6, 7, 1}, {7, 10, 0}}));
+    EXPECT_EQ(ends(JoinStraightStretches(steps, points, 0.01, 2)),
+              (Ends{{0, 2, 0}, {2, 4, 0}, {4, 5, 0}, {5, 6, 0}, {6, 7, 1}, {7, 9, 0}, {9, 10, 0}}));
+    // The corner is 0.7 from the chord from row 4 to row 6: a looser tolerance cuts it.
+    EXPECT_EQ(ends(JoinStraightStretches(steps, points, 0.8, 2)).front(),
+              (std::array<int, 3>{0, 2, 0}));
+    EXPECT_EQ(ends(JoinStraightStretches(steps, points, 0.8, 2))[2], (std::array<int, 3>{4, 6, 0}));
+}
+
 TEST_F(AnalysisDrawingsTest, DarkStretchesAreExactlyTheBadlyTransmittingSteps) {
     Build();
     m1.dFi = Degree();
@@ -119,9 +159,9 @@ TEST_F(AnalysisDrawingsTest, DarkStretchesAreExactlyTheBadlyTransmittingSteps) {
         return OutsideTransmissionBand(cycle.Rows[static_cast<std::size_t>(r)].Transmission);
     };
     const auto point = [&](int r) { return path.Points()[static_cast<std::size_t>(r)]; };
-    // A stretch is dark when any step it passes is; every position it skips lies within the
-    // merging distance of its start. Returns the dark ones.
-    const auto check = [&](const std::vector<PathStretch>& stretches, double merge) {
+    // A stretch is dark when any step it passes is; every position it skips lies within `near`
+    // of the piece of tube it draws. Returns the dark ones.
+    const auto check = [&](const std::vector<PathStretch>& stretches, double near) {
         std::size_t at = 0;
         int marked = 0;
         for (const PathStretch& s : stretches) {
@@ -131,10 +171,12 @@ TEST_F(AnalysisDrawingsTest, DarkStretchesAreExactlyTheBadlyTransmittingSteps) {
                 ++at;
                 any = any || outside(order[at]);
                 if (order[at] != s.toRow) {
-                    EXPECT_LE(Length(point(order[at]) - point(s.fromRow)), merge) << order[at];
+                    EXPECT_LE(DistanceToPiece(point(order[at]), point(s.fromRow), point(s.toRow)),
+                              near)
+                        << order[at];
                 }
             } while (at + 1 < order.size() && order[at] != s.toRow);
-            EXPECT_EQ(s.marked, any) << "stretch from row " << s.fromRow << ", merge " << merge;
+            EXPECT_EQ(s.marked, any) << "stretch from row " << s.fromRow << ", near " << near;
             marked += s.marked ? 1 : 0;
         }
         EXPECT_EQ(at, order.size() - 1) << "the closed path ends where it repeats";
@@ -147,8 +189,12 @@ TEST_F(AnalysisDrawingsTest, DarkStretchesAreExactlyTheBadlyTransmittingSteps) {
     const int markedSteps = check(steps, 0);
     EXPECT_GT(markedSteps, 0);
     EXPECT_LT(markedSteps, static_cast<int>(steps.size()));
-    const int marked = check(path.Stretches(), kPathMergeDistance);
-    EXPECT_LT(check(PlanPathStretches(cycle, path.Points(), 0.5), 0.5), marked);
+    const int merged =
+        check(PlanPathStretches(cycle, path.Points(), kPathMergeDistance), kPathMergeDistance);
+    EXPECT_LT(check(PlanPathStretches(cycle, path.Points(), 0.5), 0.5), merged);
+    // Drawn, gentle runs of stretches are joined.
+    const int marked = check(path.Stretches(), kPathMergeDistance + kPathChordTolerance);
+    EXPECT_LT(path.Stretches().size(), steps.size() / 2);
     // Each stretch drawn is a ring of tube faces, two triangles each, in the group of its kind.
     const MeshData* mesh = path.Mesh()->Geometry();
     ASSERT_EQ(mesh->ranges.size(), 2u);
