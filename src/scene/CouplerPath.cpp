@@ -24,7 +24,7 @@ double DistanceToSegment(Vec3 p, Vec3 a, Vec3 b) {
 
 } // namespace
 
-std::vector<PathStretch> PlanPathStretches(const Cycle& cycle, const std::vector<Vec3>& points,
+std::vector<PathStretch> PlanPathStretches(const Cycle& cycle, const RowPoint& pointOf,
                                            double mergeDistance) {
     // The rows in the order B runs through them: every row, then for a closed cycle the row it
     // repeats.
@@ -38,34 +38,34 @@ std::vector<PathStretch> PlanPathStretches(const Cycle& cycle, const std::vector
         return stretches;
     }
     PathStretch current{0, 0, false};
+    Vec3 from = pointOf(0);
     for (std::size_t i = 1; i < count; ++i) {
         const int row = rowAt(i);
         current.marked =
             current.marked ||
             OutsideTransmissionBand(cycle.Rows[static_cast<std::size_t>(row)].Transmission);
         const bool last = i + 1 == count;
-        const double gap = Length(points[static_cast<std::size_t>(row)] -
-                                  points[static_cast<std::size_t>(current.fromRow)]);
-        if (gap >= mergeDistance || last) {
+        const Vec3 point = pointOf(row);
+        if (Length(point - from) >= mergeDistance || last) {
             current.toRow = row;
             stretches.push_back(current);
             current = {row, row, false};
+            from = point;
         }
     }
     return stretches;
 }
 
 std::vector<PathStretch> JoinStraightStretches(const std::vector<PathStretch>& stretches,
-                                               const std::vector<Vec3>& points, double tolerance,
+                                               const RowPoint& pointOf, double tolerance,
                                                std::size_t mostJoined) {
-    const auto at = [&](int row) { return points[static_cast<std::size_t>(row)]; };
     // Whether stretches first..last can be one: the same kind, every inner end near the chord.
     const auto joinable = [&](std::size_t first, std::size_t last) {
-        const Vec3 a = at(stretches[first].fromRow);
-        const Vec3 b = at(stretches[last].toRow);
+        const Vec3 a = pointOf(stretches[first].fromRow);
+        const Vec3 b = pointOf(stretches[last].toRow);
         for (std::size_t k = first; k < last; ++k) {
             if (stretches[k + 1].marked != stretches[first].marked ||
-                DistanceToSegment(at(stretches[k].toRow), a, b) > tolerance) {
+                DistanceToSegment(pointOf(stretches[k].toRow), a, b) > tolerance) {
                 return false;
             }
         }
@@ -92,12 +92,9 @@ void CouplerPath::Build(IDirect3DRM* engine, IDirect3DRMFrame& link1Frame, const
     if (cycle_.Rows.empty()) {
         return;
     }
-    points_.reserve(cycle_.Rows.size());
-    for (const CycleRow& row : cycle_.Rows) {
-        points_.push_back(PlaneFramePoint(m.Plane, row.B));
-    }
-    stretches_ = JoinStraightStretches(PlanPathStretches(cycle_, points_, kPathMergeDistance),
-                                       points_, kPathChordTolerance, kPathMostJoined);
+    const RowPoint pointOf = [this](int row) { return Point(row); };
+    stretches_ = JoinStraightStretches(PlanPathStretches(cycle_, pointOf, kPathMergeDistance),
+                                       pointOf, kPathChordTolerance, kPathMostJoined);
 
     // Consecutive stretches of one kind make one piece of tube; all pieces of a kind make one
     // group of the mesh, drawn in one call.
@@ -110,9 +107,9 @@ void CouplerPath::Build(IDirect3DRM* engine, IDirect3DRMFrame& link1Frame, const
     for (std::size_t i = 0; i < stretches_.size(); ++i) {
         const PathStretch& s = stretches_[i];
         if (piece.empty()) {
-            piece.push_back(points_[static_cast<std::size_t>(s.fromRow)]);
+            piece.push_back(Point(s.fromRow));
         }
-        piece.push_back(points_[static_cast<std::size_t>(s.toRow)]);
+        piece.push_back(Point(s.toRow));
         if (i + 1 == stretches_.size() || stretches_[i + 1].marked != s.marked) {
             AppendTube(tubes[s.marked ? 1 : 0], piece, false, kPathRadius);
             piece.clear();
@@ -146,9 +143,12 @@ void CouplerPath::Clear() {
     frame_.reset();
     mesh_.reset();
     cycle_ = Cycle{};
-    points_.clear();
     stretches_.clear();
     steps_ = 0;
+}
+
+Vec3 CouplerPath::Point(int row) const {
+    return PlaneFramePoint(cycle_.Start.Plane, cycle_.Rows[static_cast<std::size_t>(row)].B);
 }
 
 bool CouplerPath::Stepped() {

@@ -11,6 +11,7 @@
 #include "engine/RefPtr.h"
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace qor {
@@ -29,10 +30,13 @@ struct PathStretch {
     bool marked = false; // a row after fromRow, up to toRow, transmits badly
 };
 
+// Where B is at a row of the cycle, in the drawing's frame.
+using RowPoint = std::function<Vec3(int row)>;
+
 // The tube's pieces in the order B runs through them: row 0 to the last row, and for a closed
 // cycle on to the row it repeats. A position closer than mergeDistance to the last one kept is
-// passed by (the last row always ends a stretch). points holds one point per row.
-std::vector<PathStretch> PlanPathStretches(const Cycle& cycle, const std::vector<Vec3>& points,
+// passed by (the last row always ends a stretch).
+std::vector<PathStretch> PlanPathStretches(const Cycle& cycle, const RowPoint& pointOf,
                                            double mergeDistance);
 
 // How far from a straight piece of tube the ends of the stretches it replaces may lie (an eighth
@@ -46,7 +50,7 @@ inline constexpr std::size_t kPathMostJoined = 8;
 // gentle curve the tube then needs a few times fewer faces, which a software renderer pays for
 // on every frame; a tight turn or a cusp keeps every stretch.
 std::vector<PathStretch> JoinStraightStretches(const std::vector<PathStretch>& stretches,
-                                               const std::vector<Vec3>& points, double tolerance,
+                                               const RowPoint& pointOf, double tolerance,
                                                std::size_t mostJoined);
 
 class CouplerPath {
@@ -75,15 +79,14 @@ public:
 
     bool Shown() const { return frame_ != nullptr; }
     const Cycle& Path() const { return cycle_; }
-    // One point per row of the cycle, in the plane frame.
-    const std::vector<Vec3>& Points() const { return points_; }
+    // Where B is at a row of the cycle, in the plane frame.
+    Vec3 Point(int row) const;
     const std::vector<PathStretch>& Stretches() const { return stretches_; }
     IDirect3DRMFrame* Frame() const { return frame_.get(); }
     IDirect3DRMMesh* Mesh() const { return mesh_.get(); }
 
 private:
     Cycle cycle_;
-    std::vector<Vec3> points_;
     std::vector<PathStretch> stretches_;
     int steps_ = 0;
     RefPtr<IDirect3DRMFrame> frame_;

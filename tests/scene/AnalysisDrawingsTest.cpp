@@ -82,7 +82,8 @@ TEST_F(AnalysisDrawingsTest, PathPointsAreTheSolversBThroughTheFramesAlsoOnTilte
         for (int index : {0, 1}) {
             const CouplerPath& path = scene.Path(index);
             const LinkageFrames& l = index == 0 ? f.Mechanism1 : f.Mechanism2;
-            const Vec3 drawn = World(path.Frame(), path.Points()[RowAfter(path.Path(), step)]);
+            const Vec3 drawn =
+                World(path.Frame(), path.Point(static_cast<int>(RowAfter(path.Path(), step))));
             const Vec3 hinge = WorldOrigin(l.HingeBFrame.get());
             ASSERT_LT(Length(drawn - hinge), kTolerance)
                 << "mechanism " << index + 1 << ", step " << step;
@@ -110,7 +111,7 @@ TEST_F(AnalysisDrawingsTest, APathThatDoesNotCloseIsDrawnOnFromItsEnd) {
     scene.AdvanceRunning();
     ASSERT_NE(path.Mesh()->GeometryId(), first) << "at its last position";
     EXPECT_EQ(path.Path().Rows[0].Fi, m1.Fi) << "drawn on from where the mechanism stands";
-    EXPECT_LT(Length(World(path.Frame(), path.Points()[0]) -
+    EXPECT_LT(Length(World(path.Frame(), path.Point(0)) -
                      WorldOrigin(scene.Frames().Mechanism1.HingeBFrame.get())),
               kTolerance);
 }
@@ -122,6 +123,7 @@ TEST(JoinStraightStretches, JoinsStraightRunsOfOneKindButKeepsCornersAndLimits) 
         points.push_back(i <= 5 ? Vec3{static_cast<double>(i), 0, 0}
                                 : Vec3{5, static_cast<double>(i - 5), 0});
     }
+    const RowPoint at = [&](int row) { return points[static_cast<std::size_t>(row)]; };
     std::vector<PathStretch> steps;
     for (int i = 0; i < 10; ++i) {
         steps.push_back({i, i + 1, i + 1 == 7});
@@ -134,14 +136,14 @@ TEST(JoinStraightStretches, JoinsStraightRunsOfOneKindButKeepsCornersAndLimits) 
         return out;
     };
     using Ends = std::vector<std::array<int, 3>>;
-    EXPECT_EQ(ends(JoinStraightStretches(steps, points, 0.01, 8)),
+    EXPECT_EQ(ends(JoinStraightStretches(steps, at, 0.01, 8)),
               (Ends{{0, 5, 0}, {5, 6, 0}, {6, 7, 1}, {7, 10, 0}}));
-    EXPECT_EQ(ends(JoinStraightStretches(steps, points, 0.01, 2)),
+    EXPECT_EQ(ends(JoinStraightStretches(steps, at, 0.01, 2)),
               (Ends{{0, 2, 0}, {2, 4, 0}, {4, 5, 0}, {5, 6, 0}, {6, 7, 1}, {7, 9, 0}, {9, 10, 0}}));
     // The corner is 0.7 from the chord from row 4 to row 6: a looser tolerance cuts it.
-    EXPECT_EQ(ends(JoinStraightStretches(steps, points, 0.8, 2)).front(),
+    EXPECT_EQ(ends(JoinStraightStretches(steps, at, 0.8, 2)).front(),
               (std::array<int, 3>{0, 2, 0}));
-    EXPECT_EQ(ends(JoinStraightStretches(steps, points, 0.8, 2))[2], (std::array<int, 3>{4, 6, 0}));
+    EXPECT_EQ(ends(JoinStraightStretches(steps, at, 0.8, 2))[2], (std::array<int, 3>{4, 6, 0}));
 }
 
 TEST_F(AnalysisDrawingsTest, DarkStretchesAreExactlyTheBadlyTransmittingSteps) {
@@ -158,7 +160,7 @@ TEST_F(AnalysisDrawingsTest, DarkStretchesAreExactlyTheBadlyTransmittingSteps) {
     const auto outside = [&](int r) {
         return OutsideTransmissionBand(cycle.Rows[static_cast<std::size_t>(r)].Transmission);
     };
-    const auto point = [&](int r) { return path.Points()[static_cast<std::size_t>(r)]; };
+    const RowPoint point = [&](int r) { return path.Point(r); };
     // A stretch is dark when any step it passes is; every position it skips lies within `near`
     // of the piece of tube it draws. Returns the dark ones.
     const auto check = [&](const std::vector<PathStretch>& stretches, double near) {
@@ -184,14 +186,14 @@ TEST_F(AnalysisDrawingsTest, DarkStretchesAreExactlyTheBadlyTransmittingSteps) {
     };
     // Unmerged, one stretch per step, the closing one too. The defaults' transmission angle runs
     // from 29 to 97 degrees: some steps are marked, not all.
-    const std::vector<PathStretch> steps = PlanPathStretches(cycle, path.Points(), 0);
+    const std::vector<PathStretch> steps = PlanPathStretches(cycle, point, 0);
     ASSERT_EQ(steps.size(), cycle.Rows.size());
     const int markedSteps = check(steps, 0);
     EXPECT_GT(markedSteps, 0);
     EXPECT_LT(markedSteps, static_cast<int>(steps.size()));
     const int merged =
-        check(PlanPathStretches(cycle, path.Points(), kPathMergeDistance), kPathMergeDistance);
-    EXPECT_LT(check(PlanPathStretches(cycle, path.Points(), 0.5), 0.5), merged);
+        check(PlanPathStretches(cycle, point, kPathMergeDistance), kPathMergeDistance);
+    EXPECT_LT(check(PlanPathStretches(cycle, point, 0.5), 0.5), merged);
     // Drawn, gentle runs of stretches are joined.
     const int marked = check(path.Stretches(), kPathMergeDistance + kPathChordTolerance);
     EXPECT_LT(path.Stretches().size(), steps.size() / 2);
@@ -310,8 +312,8 @@ TEST_F(AnalysisPixelTest, TurningTheDrawingsOnChangesPixelsOnlyNearThem) {
     for (int index : {0, 1}) {
         const Mechanism& m = index == 0 ? m1 : m2;
         const CouplerPath& path = scene.Path(index);
-        for (const Vec3& p : path.Points()) {
-            mark(World(path.Frame(), p));
+        for (std::size_t row = 0; row < path.Path().Rows.size(); ++row) {
+            mark(World(path.Frame(), path.Point(static_cast<int>(row))));
         }
         const CircleConstruction& circles = scene.Circles(index);
         const auto plane = [&](IDirect3DRMFrame* frame) {
