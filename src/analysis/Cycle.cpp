@@ -25,6 +25,18 @@ struct DrivenAngles {
     double Gamma;
 };
 
+// The row of one advance to the given driven angles from a position with the given angles of
+// links 2 and 3, with the driven angles' turns.
+CycleRow SolveRow(Mechanism& m, const DrivenAngles& angles, std::size_t step, double psiBefore,
+                  double ksiBefore, const Turn& fi, const Turn& gamma) {
+    m.Fi = angles.Fi;
+    m.Gamma = angles.Gamma;
+    m.Psi = psiBefore;
+    m.Ksi = ksiBefore;
+    SolveWrappedPosition(m, fi, gamma);
+    return RowOf(m, static_cast<int>(step));
+}
+
 // Solves rows [first, last) from their driven angles as one advance each. A solve reads the
 // previous position only where it cannot decide (link 2 where the moving ends meet, link 3 at its
 // guard), and then keeps the previous angle. Here the previous angles are NaN, so such a row
@@ -38,13 +50,10 @@ void SolveFromAngles(const Mechanism& start, const std::vector<DrivenAngles>& an
     // Sines and cosines of angles met before are kept rather than computed again.
     TurnMemo fiTurns;
     TurnMemo gammaTurns;
+    constexpr double unknown = std::numeric_limits<double>::quiet_NaN();
     for (std::size_t i = first; i < last; ++i) {
-        m.Fi = angles[i].Fi;
-        m.Gamma = angles[i].Gamma;
-        m.Psi = std::numeric_limits<double>::quiet_NaN();
-        m.Ksi = std::numeric_limits<double>::quiet_NaN();
-        SolveWrappedPosition(m, fiTurns.Of(m.Fi), gammaTurns.Of(m.Gamma));
-        rows[i] = RowOf(m, static_cast<int>(i));
+        rows[i] = SolveRow(m, angles[i], i, unknown, unknown, fiTurns.Of(angles[i].Fi),
+                           gammaTurns.Of(angles[i].Gamma));
         if (std::isnan(m.Psi) || std::isnan(m.Ksi)) {
             unsettled.push_back(i);
         }
@@ -78,13 +87,8 @@ std::vector<CycleRow> SolveRows(const Mechanism& start, const std::vector<Driven
     Mechanism m = start;
     for (const std::vector<std::size_t>& listed : unsettled) {
         for (const std::size_t i : listed) {
-            const CycleRow& before = rows[i - 1];
-            m.Fi = angles[i].Fi;
-            m.Gamma = angles[i].Gamma;
-            m.Psi = before.Psi;
-            m.Ksi = before.Ksi;
-            SolveWrappedPosition(m, TurnOf(m.Fi), TurnOf(m.Gamma));
-            rows[i] = RowOf(m, static_cast<int>(i));
+            rows[i] = SolveRow(m, angles[i], i, rows[i - 1].Psi, rows[i - 1].Ksi,
+                               TurnOf(angles[i].Fi), TurnOf(angles[i].Gamma));
         }
     }
     return rows;

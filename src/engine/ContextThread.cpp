@@ -19,16 +19,18 @@ ContextThread::ContextThread(const QSurfaceFormat& format) {
 }
 
 ContextThread::~ContextThread() {
-    if (thread_.joinable()) {
-        thread_.join();
-    }
+    Join();
 }
 
 std::unique_ptr<QOpenGLContext> ContextThread::Take() {
+    Join();
+    return std::move(made_);
+}
+
+void ContextThread::Join() {
     if (thread_.joinable()) {
         thread_.join();
     }
-    return std::move(made_);
 }
 
 } // namespace qor

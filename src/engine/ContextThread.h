@@ -26,6 +26,8 @@ public:
     std::unique_ptr<QOpenGLContext> Take();
 
 private:
+    void Join();
+
     std::unique_ptr<QOpenGLContext> made_; // written by the thread until it is joined
     std::thread thread_;
 };
